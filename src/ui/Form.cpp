@@ -1,0 +1,111 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "ui/Control.h"
+#include "ui/Timer.h"
+
+namespace sequora::ui {
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+Form::~Form() = default;
+
+void Form::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Notify(FormProperty::Caption);
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  Notify(FormProperty::Loaded);
+  if (OnLoad) OnLoad();
+}
+
+bool Form::Unload(UnloadMode mode) {
+  if (!loaded_) return true;
+  bool cancel = false;
+  if (OnQueryUnload) OnQueryUnload(cancel, mode);
+  if (cancel) return false;
+  if (OnUnload) OnUnload();
+  loaded_ = false;
+  visible_ = false;
+  focused_ = nullptr;
+  Notify(FormProperty::Loaded);
+  return true;
+}
+
+void Form::Show() {
+  Load();
+  if (!loaded_ || visible_) return;  // the load handler may have unloaded it again
+  visible_ = true;
+  Notify(FormProperty::Visible);
+}
+
+void Form::Hide() {
+  if (!visible_) return;
+  visible_ = false;
+  Notify(FormProperty::Visible);
+}
+
+void Form::SetState(WindowState s) {
+  if (s == state_) return;
+  state_ = s;
+  Notify(FormProperty::State);
+}
+
+void Form::Move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Notify(FormProperty::Geometry);
+}
+
+void Form::SetBorder(BorderStyle b) {
+  if (b == border_) return;
+  border_ = b;
+  Notify(FormProperty::Style);
+}
+
+void Form::SetIcon(ui::Picture icon) {
+  if (icon == icon_) return;
+  icon_ = std::move(icon);
+  Notify(FormProperty::Icon);
+}
+
+void Form::SetBackColor(Colour c) {
+  if (c == backColor_) return;
+  backColor_ = c;
+  Notify(FormProperty::BackColor);
+}
+
+Control* Form::Find(const std::string& controlName) const {
+  for (Control* c : controls_)
+    if (c->Name() == controlName) return c;
+  return nullptr;
+}
+
+void Form::Unregister(Control* c) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  if (focused_ == c) focused_ = nullptr;
+}
+
+void Form::Unregister(Timer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }
+
+void Form::RequestFocus(Control& control) {
+  if (view_) view_->FocusRequested(control);  // the renderer reports back through FocusMoved
+  if (focused_ != &control) FocusMoved(&control);
+}
+
+void Form::FocusMoved(Control* control) {
+  if (control == focused_) return;
+  Control* previous = focused_;
+  focused_ = control;
+  if (previous && previous->LostFocus) previous->LostFocus();
+  if (control && focused_ == control && control->GotFocus) control->GotFocus();
+}
+
+}  // namespace sequora::ui

@@ -1,0 +1,123 @@
+#pragma once
+// Base of Sequora's windows. A window class derives from Form, owns its controls and timers as
+// members (they register themselves here when constructed) and implements its handlers as member
+// functions. The renderer (ui/win32/FormWindow) shows a Form; tests use it without any view.
+//
+// Lifecycle: constructed = not loaded. Load() marks it loaded and runs OnLoad (the window's load
+// handler); Show()/Hide() change visibility; Unload() asks QueryUnload (which may cancel), runs
+// OnUnload and marks it not loaded. A renderer creates its window when the form is shown and
+// destroys it when the form is unloaded.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Colour.h"
+#include "ui/Picture.h"
+
+namespace sequora::ui {
+
+class Control;
+class Timer;
+class Form;
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow };
+// Why a window is being unloaded (the query-unload handler's second argument).
+enum class UnloadMode { ControlMenu = 0, Code = 1, WindowsSession = 2 };
+
+enum class FormProperty { Caption, Visible, State, Geometry, Icon, BackColor, Style, Loaded };
+
+class FormView {
+ public:
+  virtual ~FormView() = default;
+  virtual void FormChanged(Form& form, FormProperty what) = 0;
+  virtual void FocusRequested(Control& control) = 0;
+};
+
+class Form {
+ public:
+  explicit Form(std::string name);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  bool Loaded() const { return loaded_; }
+  void Load();  // no-op when loaded already
+  // Unload with the given reason; false when QueryUnload cancelled it.
+  bool Unload(UnloadMode mode = UnloadMode::Code);
+  bool Visible() const { return visible_; }
+  void Show();  // loads first when needed
+  void Hide();
+  void SetVisible(bool v) { v ? Show() : Hide(); }
+  WindowState State() const { return state_; }
+  void SetState(WindowState s);
+
+  // Outer size and position in twips; Left/Top -1 = centred on the screen.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void Move(int left, int top, int width, int height);
+  BorderStyle Border() const { return border_; }
+  void SetBorder(BorderStyle b);
+  const ui::Picture& Icon() const { return icon_; }
+  void SetIcon(ui::Picture icon);
+  Colour BackColor() const { return backColor_; }
+  void SetBackColor(Colour c);
+
+  const std::vector<Control*>& Controls() const { return controls_; }
+  const std::vector<Timer*>& Timers() const { return timers_; }
+  Control* Find(const std::string& controlName) const;
+
+  // Focus: the control that has it (nullptr when none).
+  Control* Focused() const { return focused_; }
+  void RequestFocus(Control& control);  // from Control::SetFocus
+  // From the renderer: the user moved the focus; raises LostFocus and GotFocus.
+  void FocusMoved(Control* control);
+
+  // Events of the window itself.
+  std::function<void()> OnLoad;
+  std::function<void(bool& cancel, UnloadMode mode)> OnQueryUnload;
+  std::function<void()> OnUnload;
+  std::function<void(int keyCode, bool& handled)> OnKeyDown;  // before the focused control
+  std::function<void(int button)> OnMouseDown;                 // on the window's background
+  void RaiseKeyDown(int keyCode, bool& handled) {
+    if (OnKeyDown) OnKeyDown(keyCode, handled);
+  }
+  void RaiseMouseDown(int button) {
+    if (OnMouseDown) OnMouseDown(button);
+  }
+
+  void AttachView(FormView* view) { view_ = view; }
+  FormView* View() const { return view_; }
+
+  // Called by Control and Timer constructors/destructors.
+  void Register(Control* c) { controls_.push_back(c); }
+  void Unregister(Control* c);
+  void Register(Timer* t) { timers_.push_back(t); }
+  void Unregister(Timer* t);
+
+ private:
+  void Notify(FormProperty what) {
+    if (view_) view_->FormChanged(*this, what);
+  }
+  std::string name_;
+  std::string caption_;
+  bool loaded_ = false;
+  bool visible_ = false;
+  WindowState state_ = WindowState::Normal;
+  int left_ = -1, top_ = -1, width_ = 6000, height_ = 4500;
+  BorderStyle border_ = BorderStyle::Sizable;
+  ui::Picture icon_;
+  Colour backColor_ = kButtonFace;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+  Control* focused_ = nullptr;
+  FormView* view_ = nullptr;
+};
+
+}  // namespace sequora::ui

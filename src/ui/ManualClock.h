@@ -1,0 +1,37 @@
+#pragma once
+// The clock of the tests: makes the timers of watched windows tick as SetTimer would, but only
+// when the test advances time. Advance(ms) fires every due tick in time order; a timer that is
+// (re)enabled or gets a new interval starts a fresh interval from the current time.
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "ui/Timer.h"
+
+namespace sequora::ui {
+
+class ManualClock : public TimerView {
+ public:
+  ManualClock() = default;
+  ~ManualClock() override;
+  // Takes over the ticking of the form's timers.
+  void Watch(Form& form);
+  void Watch(Timer& timer);
+  void Advance(std::int64_t ms);
+  std::int64_t Now() const { return now_; }
+  // Ticks raised so far, per timer.
+  int Ticks(const Timer& t) const;
+
+  void TimerChanged(Timer& timer) override;
+
+ private:
+  struct State {
+    std::int64_t due = 0;
+    int ticks = 0;
+  };
+  State& StateOf(Timer& t);
+  std::vector<std::pair<Timer*, State>> timers_;  // in watch order: ties go to the first watched
+  std::int64_t now_ = 0;
+};
+
+}  // namespace sequora::ui

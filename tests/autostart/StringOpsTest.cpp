@@ -1,0 +1,47 @@
+#include "autostart/StringOps.h"
+
+#include <gtest/gtest.h>
+
+using namespace sequora;
+
+TEST(ReplaceText, ReplacesEveryOccurrenceIgnoringCaseWhenAsked) {
+  EXPECT_EQ(ReplaceText("App.EXE and b.exe", ".exe", "", false), "App and b");
+  EXPECT_EQ(ReplaceText("App.EXE", ".exe", "", true), "App.EXE");
+  EXPECT_EQ(ReplaceText("%userprofile%\\Start", "%UserProfile%", "C:\\Users\\Ann", false), "C:\\Users\\Ann\\Start");
+  EXPECT_EQ(ReplaceText("", "x", "y", false), "");
+  EXPECT_EQ(ReplaceText("abc", "", "y", false), "abc");
+}
+
+TEST(ReplaceText, RestartsOneCharacterAfterTheReplacement) {
+  // "xx": the first x becomes "y"; the search goes on after "y" plus one character, so the
+  // second x is kept.
+  EXPECT_EQ(ReplaceText("xx", "x", "y", true), "yx");
+  EXPECT_EQ(ReplaceText("x-x", "x", "y", true), "y-y");
+  // The check before every further search compares the exact case, even when the search ignores it.
+  EXPECT_EQ(ReplaceText("a.exe b.EXE", ".exe", "", false), "a b.EXE");
+  EXPECT_EQ(ReplaceText("a.EXE b.exe", ".exe", "", false), "a b");
+}
+
+TEST(ToInt16, ConvertsLikeTheStoredSettingsExpect) {
+  EXPECT_EQ(ToInt16("30"), 30);
+  EXPECT_EQ(ToInt16(" 7 "), 7);
+  EXPECT_EQ(ToInt16("-1"), -1);
+  EXPECT_EQ(ToInt16("0.0"), 0);
+  EXPECT_EQ(ToInt16("2.5"), 2);
+  EXPECT_EQ(ToInt16("3.5"), 4);
+  EXPECT_EQ(ToInt16("1e2"), 100);
+  EXPECT_EQ(ToInt16("&H10"), 16);
+  EXPECT_EQ(ToInt16("32767"), 32767);
+  EXPECT_FALSE(ToInt16("32768"));
+  EXPECT_FALSE(ToInt16(""));
+  EXPECT_FALSE(ToInt16("   "));
+  EXPECT_FALSE(ToInt16("yes"));
+  EXPECT_FALSE(ToInt16("12abc"));
+  EXPECT_FALSE(ToInt16("inf"));
+}
+
+TEST(Trim, RemovesBlanksOnly) {
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("\ta\t"), "\ta\t");
+  EXPECT_EQ(Trim("   "), "");
+}

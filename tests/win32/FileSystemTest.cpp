@@ -1,0 +1,73 @@
+// The Win32 file system against Wine's real one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32FileSystem.h"
+
+using sequora::platform::win32::Win32Environment;
+using sequora::platform::win32::Win32FileSystem;
+
+namespace {
+std::string ScratchDir() {
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  std::string dir = std::string(tmp) + "sequora fs test " + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(dir.c_str(), nullptr);
+  return dir + "\\";
+}
+}  // namespace
+
+TEST(Win32FileSystem, WriteReadReplaceAndList) {
+  Win32FileSystem fs;
+  std::string dir = ScratchDir();
+  ASSERT_TRUE(fs.WriteFile(dir + "Settings File.ini", "old"));
+  ASSERT_TRUE(fs.WriteFile(dir + "new.tmp", "new\r\ndata"));
+  EXPECT_FALSE(fs.MovePath(dir + "new.tmp", dir + "Settings File.ini"));
+  ASSERT_TRUE(fs.RenameOver(dir + "new.tmp", dir + "Settings File.ini"));
+  EXPECT_EQ(fs.ReadFile(dir + "settings file.INI"), "new\r\ndata");
+  EXPECT_FALSE(fs.FileExists(dir + "new.tmp"));
+  ASSERT_TRUE(fs.AppendFile(dir + "log.txt", "a"));
+  ASSERT_TRUE(fs.AppendFile(dir + "log.txt", "b"));
+  EXPECT_EQ(fs.ReadFile(dir + "log.txt"), "ab");
+
+  auto ini = fs.ListDirectory(dir + "*.ini");
+  ASSERT_TRUE(ini);
+  ASSERT_EQ(ini->size(), 1u);
+  EXPECT_EQ((*ini)[0].name, "Settings File.ini");
+  EXPECT_FALSE(fs.ListDirectory(dir + "*.none"));
+
+  // A name with a blank has an 8.3 alias, and it leads back to the long form.
+  std::string shortForm = fs.ShortPathName(dir + "Settings File.ini");
+  EXPECT_NE(shortForm.find('~'), std::string::npos) << shortForm;
+  EXPECT_TRUE(fs.FileExists(shortForm));
+  EXPECT_EQ(fs.ShortPathName(dir + "missing.ini"), "");
+
+  EXPECT_TRUE(fs.RemoveFile(dir + "Settings File.ini"));
+  EXPECT_TRUE(fs.RemoveFile(dir + "log.txt"));
+  EXPECT_TRUE(fs.DirectoryExists(dir));
+  RemoveDirectoryA(dir.c_str());
+}
+
+TEST(Win32FileSystem, CurrentDirectoryAndDrive) {
+  Win32FileSystem fs;
+  std::string dir = ScratchDir();
+  std::string before = fs.CurrentDirectory();
+  ASSERT_TRUE(fs.ChangeDirectory(dir));
+  EXPECT_TRUE(fs.ChangeDrive(dir[0]));
+  EXPECT_EQ(fs.CurrentDirectory() + "\\", dir);
+  fs.ChangeDirectory(before);
+  RemoveDirectoryA(dir.c_str());
+}
+
+TEST(Win32Environment, KnowsWhereItRuns) {
+  Win32Environment env;
+  EXPECT_EQ(env.ExeName(), "win32_FileSystemTest");
+  EXPECT_FALSE(env.AppPath().empty());
+  EXPECT_NE(env.AppPath().back(), '\\');
+  EXPECT_FALSE(env.GetVariable("USERPROFILE").empty());
+  EXPECT_EQ(env.GetVariable("SEQUORA_NOT_SET_ANYWHERE"), "");
+  EXPECT_FALSE(env.TimeText().empty());
+  EXPECT_FALSE(env.DateText().empty());
+}
