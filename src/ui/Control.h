@@ -24,7 +24,7 @@ class Form;
 class Frame;
 class Control;
 
-enum class Kind { Label, TextBox, CheckBox, Button, ListBox, ComboBox, PictureBox, Frame, ScrollBar };
+enum class Kind { Label, TextBox, CheckBox, Button, ListBox, ComboBox, PictureBox, Frame, ScrollBar, UserControl };
 
 enum class Property {
   Geometry, Visible, Enabled, ForeColor, BackColor, ToolTip, Font, Text, Value, Picture, Items,

@@ -203,4 +203,18 @@ class ScrollBar : public Control {
   int min_ = 0, max_ = 0, value_ = 0, smallChange_ = 1, largeChange_ = 1;
 };
 
+// A control made of its own parts (the row list control, ...): a portable model that the
+// renderer shows through the Win32 part registered for its TypeName (ui/win32).
+class UserControl : public Control {
+ public:
+  UserControl(Form& form, std::string name, std::string typeName)
+      : Control(form, std::move(name), Kind::UserControl), typeName_(std::move(typeName)) {}
+  const std::string& TypeName() const { return typeName_; }
+  // For the Win32 part: the model's content changed and must be drawn again.
+  void Invalidate() { Notify(Property::Items); }
+
+ private:
+  std::string typeName_;
+};
+
 }  // namespace sequora::ui
