@@ -1,0 +1,30 @@
+#pragma once
+// Every fake service in one bundle, for tests that build a window: `fakes.platform` is what the
+// window gets, the members are what the test fills and inspects. Not copyable (the bundle refers
+// to its own members). New services: add the fake member and its reference below.
+#include "platform/Platform.h"
+#include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeEnvironment.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeLauncher.h"
+#include "platform/fake/FakeProcesses.h"
+#include "platform/fake/FakeWindows.h"
+
+namespace sequora::platform {
+
+struct FakePlatform {
+  FakePlatform() = default;
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
+  FakeFileSystem fileSystem;
+  FakeEnvironment environment;
+  FakeDialogs dialogs;
+  FakeProcesses processes;
+  FakeLauncher launcher{&fileSystem};
+  FakeWindows windows;
+
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows};
+};
+
+}  // namespace sequora::platform

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/Processes.h"
+
+namespace sequora::platform::win32 {
+
+// Processes through a Toolhelp snapshot, windows through EnumWindows (Z order).
+class Win32Processes : public Processes {
+ public:
+  std::optional<std::vector<ProcessInfo>> ProcessSnapshot() override;
+  std::vector<WindowInfo> TopLevelWindows() override;
+};
+
+}  // namespace sequora::platform::win32

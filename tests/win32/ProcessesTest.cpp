@@ -1,0 +1,125 @@
+// The Win32 process and window lists against Wine's real ones, through the detection of Prozess:
+// a helper program with a titled window runs; one without a window, or with an untitled one, does
+// not count.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Processes.h"
+#include "run/Prozess.h"
+
+using namespace sequora;
+using platform::win32::UniqueHandleObj;
+
+namespace {
+
+std::string ExeDir() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s(path, n);
+  return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+// A copy of helper_window.exe under a name no other test uses, so the name test is exact.
+std::string HelperCopy(const std::string& name) {
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  std::string copy = std::string(tmp) + name + std::to_string(GetCurrentProcessId()) + ".exe";
+  CopyFileA((ExeDir() + "..\\helpers\\helper_window.exe").c_str(), copy.c_str(), FALSE);
+  return copy;
+}
+
+struct Started {
+  UniqueHandleObj process;
+  DWORD processId = 0;
+  ~Started() {
+    if (process) {
+      TerminateProcess(process.Get(), 0);
+      WaitForSingleObject(process.Get(), 5000);
+    }
+  }
+};
+
+void Start(const std::string& exe, const std::string& args, Started& out) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string cmd = "\"" + exe + "\" " + args;
+  ASSERT_TRUE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+  CloseHandle(pi.hThread);
+  out.process.Reset(pi.hProcess);
+  out.processId = pi.dwProcessId;
+}
+
+// Polls (up to 20 s) until the condition holds on a fresh look at the system.
+template <typename Condition>
+bool WaitFor(Condition condition) {
+  for (int i = 0; i < 200; ++i) {
+    if (condition()) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+bool HasWindowOf(platform::Processes& processes, DWORD processId) {
+  for (const auto& w : processes.TopLevelWindows())
+    if (w.processId == processId) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(Win32Processes, ProgramWithTitledWindowIsFoundByNameInAnyCase) {
+  platform::win32::Win32Processes processes;
+  std::string exe = HelperCopy("SeqTitled");
+  Started helper;
+  Start(exe, "30 \"Sequora probe window\"", helper);
+  ASSERT_TRUE(WaitFor([&] { return run::FindProgramWindow(processes, exe) >= 2; }));
+
+  EXPECT_EQ(run::FindProcessId(processes, exe), helper.processId);
+  std::string upper = exe;
+  for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(run::FindProcessId(processes, upper), helper.processId);
+
+  std::int64_t handle = run::FindProgramWindow(processes, exe);
+  run::ProcessScan scan(processes);
+  run::WindowRecord record = run::GetWindowRecord(scan, handle);
+  EXPECT_EQ(record.Title, "Sequora probe window");
+  EXPECT_EQ(record.ProcessId, helper.processId);
+}
+
+TEST(Win32Processes, ProgramWithoutWindowOrWithUntitledWindowDoesNotCount) {
+  platform::win32::Win32Processes processes;
+  std::string windowless = HelperCopy("SeqNoWindow");
+  std::string untitled = HelperCopy("SeqUntitled");
+  Started a, b;
+  Start(windowless, "30", a);
+  Start(untitled, "30 \"\"", b);
+  ASSERT_TRUE(WaitFor([&] { return run::FindProcessId(processes, windowless) == a.processId; }));
+  ASSERT_TRUE(WaitFor([&] { return HasWindowOf(processes, b.processId); }));
+
+  EXPECT_EQ(run::FindProgramWindow(processes, windowless), run::kNoWindow);
+  EXPECT_EQ(run::FindProgramWindow(processes, untitled), run::kNoWindow);
+  // Its untitled window is listed only when untitled windows are asked for; its hidden helper
+  // windows (the input-method window has a title) do not make it count.
+  auto untitledOf = [&](bool includeUntitled) {
+    int n = 0;
+    for (const auto& w : run::ListTopLevelWindows(processes, includeUntitled))
+      n += w.ProcessId == b.processId && w.Title.empty() && w.Visible;
+    return n;
+  };
+  EXPECT_EQ(untitledOf(false), 0);
+  EXPECT_EQ(untitledOf(true), 1);
+}
+
+TEST(Win32Processes, SnapshotListsThisProgram) {
+  platform::win32::Win32Processes processes;
+  auto snapshot = processes.ProcessSnapshot();
+  ASSERT_TRUE(snapshot);
+  bool self = false;
+  for (const auto& p : *snapshot) self |= p.processId == GetCurrentProcessId();
+  EXPECT_TRUE(self);
+}
