@@ -30,7 +30,7 @@ RegKey FromHkey(HKEY key) {
   return static_cast<RegKey>(reinterpret_cast<ULONG_PTR>(key));
 }
 
-long Opened(LONG rc, HKEY h, RegKey& result) {
+long Opened(LONG rc, const HKEY& h, RegKey& result) {
   result = rc == ERROR_SUCCESS ? FromHkey(h) : 0;
   return rc;
 }
@@ -41,18 +41,21 @@ BYTE* DataOrNull(std::span<std::uint8_t> data) { return data.empty() ? nullptr :
 
 long Win32Registry::OpenKey(RegKey parent, const std::string& subKey, RegKey& result) {
   HKEY h = nullptr;
-  return Opened(::RegOpenKeyA(ToHkey(parent), subKey.c_str(), &h), h, result);
+  LONG rc = ::RegOpenKeyA(ToHkey(parent), subKey.c_str(), &h);
+  return Opened(rc, h, result);
 }
 
 long Win32Registry::OpenKeyEx(RegKey parent, const std::string& subKey, std::uint32_t options,
                               std::uint32_t access, RegKey& result) {
   HKEY h = nullptr;
-  return Opened(::RegOpenKeyExA(ToHkey(parent), subKey.c_str(), options, access, &h), h, result);
+  LONG rc = ::RegOpenKeyExA(ToHkey(parent), subKey.c_str(), options, access, &h);
+  return Opened(rc, h, result);
 }
 
 long Win32Registry::CreateKey(RegKey parent, const std::string& subKey, RegKey& result) {
   HKEY h = nullptr;
-  return Opened(::RegCreateKeyA(ToHkey(parent), subKey.c_str(), &h), h, result);
+  LONG rc = ::RegCreateKeyA(ToHkey(parent), subKey.c_str(), &h);
+  return Opened(rc, h, result);
 }
 
 long Win32Registry::EnumKey(RegKey key, std::uint32_t index, std::span<char> name) {
