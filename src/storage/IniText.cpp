@@ -1,0 +1,147 @@
+#include "storage/IniText.h"
+
+#include "autostart/StringOps.h"
+
+namespace sequora::storage {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// The profile functions treat names and values as C strings.
+std::string_view CutAtNul(std::string_view s) {
+  std::size_t nul = s.find('\0');
+  return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+}  // namespace
+
+bool IniLineReader::Next(IniLine& line) {
+  if (pos_ >= text_.size()) return false;
+  line = IniLine{};
+  line.begin = pos_;
+  std::size_t end = text_.find_first_of("\r\n", pos_);
+  if (end == std::string_view::npos) end = text_.size();
+  line.end = end;
+  std::size_t next = end;
+  if (next < text_.size()) {
+    if (text_[next] == '\r' && next + 1 < text_.size() && text_[next + 1] == '\n')
+      next += 2;
+    else
+      next += 1;
+  }
+  line.next = pos_ = next;
+
+  std::string_view content = TrimBlanks(text_.substr(line.begin, line.end - line.begin));
+  if (content.empty()) {
+    line.kind = IniLine::Kind::Blank;
+  } else if (content.front() == '[') {
+    line.kind = IniLine::Kind::Section;
+    std::string_view name = content.substr(1);
+    std::size_t close = name.find(']');
+    if (close != std::string_view::npos) name = name.substr(0, close);
+    line.name = CutAtNul(name);
+  } else if (content.front() == ';') {
+    line.kind = IniLine::Kind::Comment;
+  } else {
+    std::size_t eq = content.find('=');
+    if (eq == std::string_view::npos) {
+      line.kind = IniLine::Kind::Other;
+    } else {
+      line.kind = IniLine::Kind::Key;
+      line.name = CutAtNul(TrimBlanks(content.substr(0, eq)));
+      std::size_t at = static_cast<std::size_t>(content.data() - text_.data()) + eq + 1;
+      while (at < line.end && IsBlank(text_[at])) ++at;
+      line.valueBegin = at;
+      line.value = CutAtNul(TrimBlanks(text_.substr(at, line.end - at)));
+    }
+  }
+  return true;
+}
+
+std::string TrimIniName(std::string_view name) { return std::string(TrimBlanks(name)); }
+
+bool IniNamesEqual(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
+
+std::string IniValueAsRead(std::string_view stored) {
+  if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
+      stored.back() == stored.front()) {
+    stored = stored.substr(1, stored.size() - 2);
+  }
+  return std::string(stored.substr(0, kIniValueMax));
+}
+
+std::optional<std::string> LookupIniValue(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+  const std::string wantSection = TrimIniName(section);
+  const std::string wantKey = TrimIniName(key);
+  IniLineReader reader(text);
+  IniLine line;
+  bool inSection = false;
+  while (reader.Next(line)) {
+    if (line.kind == IniLine::Kind::Section) {
+      if (inSection) return std::nullopt;  // only the first copy of the section counts
+      inSection = IniNamesEqual(line.name, wantSection);
+    } else if (inSection && line.kind == IniLine::Kind::Key && IniNamesEqual(line.name, wantKey)) {
+      return IniValueAsRead(line.value);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  const std::string wantSection = TrimIniName(section);
+  const std::string wantKey = TrimIniName(key);
+  const std::string newLine = wantKey + "=" + std::string(value) + "\r\n";
+
+  IniLineReader reader(text);
+  IniLine line;
+  bool inSection = false;
+  bool found = false;
+  std::size_t insertAt = 0;  // after the header or the section's last key line
+  while (reader.Next(line)) {
+    if (line.kind == IniLine::Kind::Section) {
+      if (inSection) break;
+      inSection = IniNamesEqual(line.name, wantSection);
+      if (inSection) {
+        found = true;
+        insertAt = line.next;
+      }
+    } else if (inSection && line.kind == IniLine::Kind::Key) {
+      if (IniNamesEqual(line.name, wantKey)) {
+        std::string out;
+        out.reserve(text.size() + value.size());
+        out.append(text.substr(0, line.valueBegin));
+        out.append(value);
+        out.append(text.substr(line.end));
+        return out;
+      }
+      insertAt = line.next;
+    }
+  }
+
+  std::string out;
+  out.reserve(text.size() + newLine.size() + wantSection.size() + 4);
+  const bool endsOpen = !text.empty() && text.back() != '\n' && text.back() != '\r';
+  if (found) {
+    out.append(text.substr(0, insertAt));
+    if (insertAt == text.size() && endsOpen) out.append("\r\n");
+    out.append(newLine);
+    out.append(text.substr(insertAt));
+  } else {
+    out.append(text);
+    if (endsOpen) out.append("\r\n");
+    out.append("[" + wantSection + "]\r\n");
+    out.append(newLine);
+  }
+  return out;
+}
+
+}  // namespace sequora::storage

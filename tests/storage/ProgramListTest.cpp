@@ -1,0 +1,168 @@
+#include "storage/ProgramList.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeFileSystem.h"
+#include "storage/Ini.h"
+#include "storage/SettingsFile.h"
+
+using namespace sequora::storage;
+using sequora::platform::FakeFileSystem;
+
+namespace {
+
+class ProgramListTest : public ::testing::Test {
+ protected:
+  FakeFileSystem fs;
+  std::int16_t defaultDelay = 2;
+  std::vector<int> checked;
+  ProgramListContext context{fs, "C:\\Sequora\\Sequora.ini", [this] { return defaultDelay; },
+                             [this](int n) { checked.push_back(n); }};
+  ProgramList list;
+
+  void SetUp() override { fs.MakeDirs("C:\\Sequora"); }
+  void File(const std::string& programList) {
+    fs.PutFile(context.iniPath, "[MainSettings]\r\nProgramDelayDefault=2\r\n[ProgramList]\r\n" + programList);
+  }
+};
+
+}  // namespace
+
+TEST_F(ProgramListTest, ReadsAnEntryWithItsDefaultsAndConversions) {
+  File("Program7=app.exe\r\nProgram7Dir=C:\\Tools\\\r\nProgram7Param=-x\r\nProgram7Minimized=1\r\n"
+       "Program7Disabled=yes\r\nProgram7ConfirmMessageBoxNr=abc\r\n"
+       "Program3ConfirmMessageBoxNr=0\r\nProgram3StartupDelay=0\r\nProgram101=late.exe\r\n");
+  defaultDelay = 9;
+  list.At(7)->Done = true;
+  list.At(7)->Skip = true;
+  list.At(7)->ConfirmState = 4;
+  ProgramEntry e = ReadProgramEntry(context, list, 7);
+  EXPECT_EQ(e.Program, "app.exe");
+  EXPECT_EQ(e.Dir, "C:\\Tools\\");
+  EXPECT_EQ(e.Param, "-x");
+  EXPECT_EQ(e.StartupDelay, "9");  // no key: the current default delay
+  EXPECT_EQ(e.Minimized, 1);
+  EXPECT_EQ(e.Disabled, 0);               // not a number
+  EXPECT_EQ(e.ConfirmMessageBoxNr, 0);    // not a number: no group
+  EXPECT_TRUE(e.Done && e.Skip);
+  EXPECT_EQ(e.ConfirmState, 0);
+  EXPECT_EQ(checked, std::vector<int>{7});
+
+  EXPECT_EQ(ReadProgramEntry(context, list, 3).StartupDelay, "0");
+  EXPECT_EQ(ReadProgramEntry(context, list, 3).ConfirmMessageBoxNr, 0);
+  EXPECT_EQ(ReadProgramEntry(context, list, 4).ConfirmMessageBoxNr, -1);
+  EXPECT_EQ(ReadProgramEntry(context, list, 101).Program, "late.exe");
+  checked.clear();
+  ReadProgramEntry(context, list, 500);  // outside the table: read, but nothing in memory touched
+  EXPECT_TRUE(checked.empty());
+  EXPECT_EQ(list.At(102), nullptr);
+  EXPECT_EQ(list.At(-1), nullptr);
+}
+
+TEST_F(ProgramListTest, ReloadKeepsRunStateAndRecomputesRunning) {
+  File("Program3=a.exe\r\nProgram3StartupDelay=\r\nProgram5=b.exe\r\nProgram5Disabled=1\r\n");
+  list.At(3)->Done = true;
+  list.At(3)->Skip = true;
+  list.At(3)->ConfirmState = 2;
+  list.At(5)->IsRunning = true;
+  list.At(9)->Program = "stale.exe";
+  context.checkProgramRunning = [this](int n) {
+    checked.push_back(n);
+    if (n == 3) list.At(3)->IsRunning = true;
+  };
+  fs.ResetCalls();
+  ReloadProgrammListeObj(context, list);
+  EXPECT_EQ(fs.Calls(FakeFileSystem::Op::ReadFile), 1);
+  EXPECT_EQ(checked.size(), 101u);
+  const ProgramEntry& e3 = *list.At(3);
+  EXPECT_TRUE(e3.Done && e3.Skip && e3.IsRunning);
+  EXPECT_EQ(e3.ConfirmState, 2);
+  EXPECT_EQ(e3.StartupDelay, "2");
+  EXPECT_FALSE(list.At(5)->IsRunning);
+  EXPECT_EQ(list.At(5)->Disabled, 1);
+  EXPECT_EQ(list.At(9)->Program, "");
+  EXPECT_EQ(list.At(9)->ConfirmMessageBoxNr, -1);
+}
+
+TEST_F(ProgramListTest, ReloadEqualsKeyByKeyReads) {
+  File("Program1= \"quoted\" \r\nprogram1dir=C:\\x\\\r\nPROGRAM2 = two\r\nProgram2=dup\r\nProgram2Minimized=2.5\r\n"
+       "Program4StartupDelay=\"\"\r\n;Program6=comment\r\n[ProgramList]\r\nProgram8=hidden\r\n");
+  ReloadProgrammListeObj(context, list);
+  for (int n = 1; n <= 101; ++n) {
+    ProgramEntry one = ReadProgramEntry(context, list, n);
+    const ProgramEntry& bulk = *list.At(n);
+    EXPECT_EQ(one.Program, bulk.Program) << n;
+    EXPECT_EQ(one.Dir, bulk.Dir) << n;
+    EXPECT_EQ(one.Param, bulk.Param) << n;
+    EXPECT_EQ(one.StartupDelay, bulk.StartupDelay) << n;
+    EXPECT_EQ(one.Minimized, bulk.Minimized) << n;
+    EXPECT_EQ(one.Disabled, bulk.Disabled) << n;
+    EXPECT_EQ(one.ConfirmMessageBoxNr, bulk.ConfirmMessageBoxNr) << n;
+  }
+  EXPECT_EQ(list.At(1)->Program, "quoted");
+  EXPECT_EQ(list.At(2)->Minimized, 2);
+}
+
+TEST_F(ProgramListTest, AMissingFileIsCreatedAndEveryEntryIsFree) {
+  ReloadProgrammListeObj(context, list);
+  EXPECT_EQ(fs.Contents(context.iniPath), "");
+  EXPECT_EQ(list.At(1)->Program, "");
+  EXPECT_EQ(list.At(101)->StartupDelay, "2");
+}
+
+TEST_F(ProgramListTest, WriteStoresTheSevenFieldsInOneStep) {
+  fs.PutFile(context.iniPath, DefaultIniText());
+  ProgramEntry e;
+  e.Program = "my app.exe";
+  e.Dir = "C:\\My Tools\\";
+  e.Param = "/min";
+  e.StartupDelay = "";
+  e.Minimized = 1;
+  e.Disabled = 0;
+  e.ConfirmMessageBoxNr = 12;
+  e.Done = true;
+  int before = fs.MutationCount();
+  ASSERT_TRUE(WriteProgramEntry(context, 101, e));
+  EXPECT_EQ(fs.MutationCount() - before, 2);
+  const std::string text = *fs.Contents(context.iniPath);
+  EXPECT_NE(text.find("Program100ConfirmMessageBoxNr=-1\r\nProgram101=my app.exe\r\nProgram101Dir=C:\\My Tools\\\r\n"
+                      "Program101Param=/min\r\nProgram101StartupDelay=\r\nProgram101Minimized=1\r\n"
+                      "Program101Disabled=0\r\nProgram101ConfirmMessageBoxNr=12\r\n\r\n\r\n[Groups]"),
+            std::string::npos);
+  ReloadProgrammListeObj(context, list);
+  EXPECT_EQ(list.At(101)->Dir, "C:\\My Tools\\");
+  EXPECT_EQ(list.At(101)->StartupDelay, "2");
+
+  fs.SetReadOnly(context.iniPath, true);
+  EXPECT_FALSE(WriteProgramEntry(context, 1, e));
+  EXPECT_EQ(*fs.Contents(context.iniPath), text);
+}
+
+TEST_F(ProgramListTest, IsProgramInListMatchesShortFormsAsSubstrings) {
+  std::int16_t index = 77;
+  bool found = true;
+  IsProgramInList(fs, list, "\"\"", index, found);
+  EXPECT_FALSE(found);
+  EXPECT_EQ(index, 77);
+
+  list.At(4)->Dir = "C:\\Tools\\";
+  list.At(4)->Program = "App.exe.bak";
+  list.At(6)->Dir = "C:\\Tools\\";
+  list.At(6)->Program = "app.exe";
+  IsProgramInList(fs, list, "\"C:\\Tools\\App.exe\"", index, found);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(index, 4);  // substring test, lowest number first
+
+  // Existing files compare by their 8.3 forms, whichever form each side was written in.
+  fs.PutFile("C:\\Program Files\\Long Name\\tool.exe", "");
+  fs.SetShortName("C:\\Program Files", "PROGRA~1");
+  fs.SetShortName("C:\\Program Files\\Long Name", "LONGNA~1");
+  list.At(9)->Dir = "C:\\PROGRA~1\\Long Name\\";
+  list.At(9)->Program = "tool.exe";
+  IsProgramInList(fs, list, "C:\\Program Files\\LONG NAME\\Tool.exe", index, found);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(index, 9);
+  IsProgramInList(fs, list, "C:\\Other\\x.exe", index, found);
+  EXPECT_FALSE(found);
+  EXPECT_EQ(index, 9);
+}
