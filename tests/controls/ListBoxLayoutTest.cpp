@@ -1,0 +1,254 @@
+// Columns within a row, rows in the view, scrolling, keys and the highlight of the selected row.
+#include "ListBoxFixture.h"
+
+using namespace sequora;
+using namespace sequora::controls;
+using sequora::controls::test::ListBoxTest;
+
+namespace {
+class ListBoxLayout : public ListBoxTest {
+ protected:
+  // The main window's set-up before it fills the list.
+  void HostLayout() {
+    list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
+    list.SetPicturePosSize(1, 70, -20, 490, 490);
+    list.SetPicturePosSize(2, 100, 150, 300, 380);
+    list.SetPicturePosSize(3, 10, 130, 480, 580);
+    list.SetTextBoxPosSize(1, 5970, 0);
+    list.SetTextBoxPosSize(2, 800, 0);
+  }
+  int Y(int row) const { return list.Row(row).Text1.Top() - 120; }
+};
+}  // namespace
+
+TEST_F(ListBoxLayout, HostColumnsPlaceTheElementsSideBySide) {
+  HostLayout();
+  Fill(1);
+  const ListBoxRow& r = list.Row(0);
+  EXPECT_EQ(r.Label1.Left(), 30);
+  EXPECT_EQ(r.Picture1.Left(), 480 + 20) << "a negative gap is not taken";
+  EXPECT_EQ(r.Picture1.Width(), 490);
+  EXPECT_EQ(r.Picture2.Left(), 990 + 150);
+  EXPECT_EQ(r.Picture2.Height(), 300);
+  EXPECT_EQ(r.Text2.Left(), 1540);
+  EXPECT_EQ(r.Text2.Width(), 800);
+  EXPECT_EQ(r.Text1.Left(), 2360);
+  EXPECT_EQ(r.Text1.Width(), 5970);
+  EXPECT_FALSE(r.Text1.Border());
+  EXPECT_EQ(r.Picture3.Left(), 8330 + 130);
+  EXPECT_EQ(r.Command1.Left(), 9040 + 10);
+
+  list.RedrawList(0, list.TopRow());
+  EXPECT_EQ(r.Picture1.Top(), 70);
+  EXPECT_EQ(r.Picture3.Top(), 10);
+  EXPECT_EQ(r.Command1.Top(), 100);
+  EXPECT_EQ(r.Text2.Top(), 150);
+  EXPECT_FALSE(r.Check1.Visible()) << "column -1 hides the kind";
+  EXPECT_FALSE(r.Command2.Visible());
+  EXPECT_TRUE(r.Command1.Visible());
+}
+
+TEST_F(ListBoxLayout, ACheckBoxWinsAColumnItSharesWithAButton) {
+  Fill(1);  // start positions: Check1 and Command1 both in column 4
+  const ListBoxRow& r = list.Row(0);
+  const int before = r.Command1.Left();
+  EXPECT_EQ(r.Picture1.Left(), 30);
+  EXPECT_EQ(r.Text1.Left(), 530);
+  EXPECT_EQ(r.Picture2.Left(), 950);
+  EXPECT_EQ(r.Check1.Left(), 1345);
+  EXPECT_EQ(r.Picture3.Left(), 2565);
+  EXPECT_EQ(r.Label1.Left(), 5500);
+  EXPECT_EQ(r.Command1.Left(), before);
+
+  list.SetPositions(2, 8, 4, 7, 4);
+  Add(0, "again");
+  EXPECT_EQ(r.Check1.Left(), 1345);
+  EXPECT_EQ(r.Command1.Left(), before);
+}
+
+TEST_F(ListBoxLayout, RedrawShowsRowsFromTheFirstOneAndHidesBlankRows) {
+  Fill(3);
+  list.RedrawList(0, list.TopRow());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(list.Row(i).Text1.Visible());
+    EXPECT_EQ(Y(i), i * 620);
+  }
+  EXPECT_TRUE(list.Frame1.Visible());
+  EXPECT_EQ(list.TopRow(), 0);
+
+  list.Set_HideEmpty(true);
+  list.SetText1("", 1);
+  list.RedrawList(0, list.TopRow());
+  EXPECT_FALSE(list.Row(1).Text1.Visible());
+  EXPECT_FALSE(list.Row(1).Picture1.Visible());
+  EXPECT_EQ(Y(2), 2 * 620) << "the rows below keep their place";
+}
+
+TEST_F(ListBoxLayout, AFreeSlotShowsNoButtonsAndNoStatusPictures) {
+  Fill(2);
+  list.RedrawList(0, list.TopRow());
+  Add(1, "-Empty-");
+  EXPECT_TRUE(list.Row(1).Text1.Visible());
+  EXPECT_FALSE(list.Row(1).Command1.Visible());
+  EXPECT_FALSE(list.Row(1).Command2.Visible());
+  EXPECT_FALSE(list.Row(1).Picture2.Visible());
+  EXPECT_FALSE(list.Row(1).Picture3.Visible());
+  list.RedrawList(0, list.TopRow());
+  EXPECT_FALSE(list.Row(1).Command1.Visible()) << "the run button stays away from a free slot";
+  EXPECT_TRUE(list.Row(0).Command1.Visible());
+}
+
+TEST_F(ListBoxLayout, APositionBelowOneHidesTheKindAtTheNextRedraw) {
+  Fill(2);
+  list.RedrawList(0, list.TopRow());
+  EXPECT_TRUE(list.Row(1).Picture3.Visible());
+  list.SetPositions(2, 8, 4, 7, 4, 9, 1, 3, 0);
+  EXPECT_FALSE(list.ElementLayout()[static_cast<int>(RowElement::Picture3)].Shown);
+  list.RedrawList(0, list.TopRow());
+  EXPECT_FALSE(list.Row(0).Picture3.Visible());
+  EXPECT_FALSE(list.Row(1).Picture3.Visible());
+}
+
+TEST_F(ListBoxLayout, ScrollRangeLeavesTheLastPage) {
+  Fill(7);
+  EXPECT_EQ(list.VScroll1.Max(), 0);
+  Add(7, "eighth");
+  EXPECT_EQ(list.VScroll1.Max(), 1);
+  list.ClearAll();
+  Fill(101);
+  EXPECT_EQ(list.VScroll1.Max(), 94);
+  EXPECT_EQ(list.VScroll1.Min(), 0);
+}
+
+TEST_F(ListBoxLayout, ScrollingMakesTheRowTheTopOfTheView) {
+  Fill(20);
+  list.Set_ListIndex(0, true);
+  list.VScroll1.SetValue(3);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(list.Row(i).Text1.Visible()) << i;
+  EXPECT_TRUE(list.Row(3).Text1.Visible());
+  EXPECT_EQ(Y(3), 0);
+  EXPECT_EQ(Y(10), 7 * 620);
+  EXPECT_FALSE(list.Row(11).Text1.Visible()) << "below the view";
+  EXPECT_EQ(list.Selected_Background.Top(), ListBoxExtended::kParkedTop) << "the selected row left the view";
+
+  list.VScroll1.SetValue(0);
+  EXPECT_EQ(list.Selected_Background.Top(), 0);
+}
+
+TEST_F(ListBoxLayout, UpAndDownKeysStepTheScrollValueWithinItsRange) {
+  Fill(10);  // range 0..3
+  list.UserKeyDown(38);
+  EXPECT_EQ(list.VScroll1.Value(), 0);
+  for (int i = 0; i < 5; ++i) list.UserKeyDown(40);
+  EXPECT_EQ(list.VScroll1.Value(), 3);
+  EXPECT_EQ(Y(3), 0);
+
+  list.UserFocus(3, RowElement::Text1);
+  list.UserKeyDown(38);
+  EXPECT_EQ(list.VScroll1.Value(), 2) << "Text1 passes the keys on";
+  list.UserFocus(3, RowElement::Text2);
+  list.UserKeyDown(38);
+  EXPECT_EQ(list.VScroll1.Value(), 2) << "Text2 keeps them";
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ListBoxLayout, TheThumbFollowsTheRowTheViewStartsFrom) {
+  Fill(101);
+  list.Set_ListIndex(40, true);
+  EXPECT_EQ(Y(40), 0);
+  EXPECT_EQ(list.VScroll1.Value(), 40);
+  list.UserKeyDown(40);
+  EXPECT_EQ(Y(41), 0);
+  list.Set_ListIndex(100, true);
+  EXPECT_EQ(list.VScroll1.Value(), 94);
+}
+
+TEST_F(ListBoxLayout, AnEmptiedListScrollsNowhere) {
+  Fill(101);
+  list.VScroll1.SetValue(50);
+  list.ClearAll();
+  EXPECT_EQ(list.VScroll1.Value(), 0);
+  list.Set_HideEmpty(true);
+  for (int nr = 0; nr < 101; ++nr) Add(nr, "");
+  list.UserKeyDown(40);
+  EXPECT_EQ(list.VScroll1.Value(), 0);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ListBoxLayout, HighlightRecoloursTheRowAndMovesTheBackgroundBehindIt) {
+  Fill(3);
+  list.RedrawList(0, list.TopRow());
+  list.SetHighlight(-1, -1);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Set Highlight error"});
+
+  list.SetHighlight(1);
+  EXPECT_EQ(list.Row(1).Text1.BackColor(), ListBoxExtended::kHighlightColour);
+  EXPECT_EQ(list.Row(1).Label1.BackColor(), ListBoxExtended::kHighlightColour);
+  EXPECT_EQ(list.Row(1).Command1.BackColor(), ui::kButtonFace) << "buttons keep their colours";
+  EXPECT_EQ(list.Row(0).Text2.BackColor(), ListBoxExtended::kNormalColour);
+  EXPECT_EQ(list.Selected_Background.Top(), 620);
+  EXPECT_EQ(list.Selected_Background.Left(), list.Row(1).Label1.Left() + list.Row(1).Label1.Width());
+  EXPECT_EQ(list.SelectedRow(), -1) << "highlighting selects nothing";
+}
+
+TEST_F(ListBoxLayout, SetListIndexSelectsAndOnlyRedrawsWhenAsked) {
+  Fill(12);
+  list.RedrawList(0, list.TopRow());
+  list.Set_ListIndex(2);
+  EXPECT_EQ(list.SelectedRow(), 2);
+  EXPECT_EQ(list.GetIndex(), 2);
+  EXPECT_TRUE(list.Selected_Background.Visible());
+  EXPECT_EQ(list.Selected_Background.Top(), 2 * 620);
+  EXPECT_EQ(list.Row(2).Text1.BackColor(), ListBoxExtended::kNormalColour) << "no recolouring";
+
+  list.Set_ListIndex(9, true);  // below the view: it becomes the top row
+  EXPECT_EQ(list.SelectedRow(), 9);
+  EXPECT_EQ(Y(9), 0);
+  EXPECT_FALSE(list.Row(8).Text1.Visible());
+  EXPECT_EQ(list.Row(9).Text1.BackColor(), ListBoxExtended::kHighlightColour);
+  EXPECT_EQ(list.Selected_Background.Top(), 0);
+
+  list.Set_HideEmpty(true);
+  Add(12, "");
+  list.Set_ListIndex(12, true);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Ung\xFC" "ltiger Index!"});
+  EXPECT_EQ(list.SelectedRow(), 9);
+}
+
+TEST_F(ListBoxLayout, TheLastEntryAddedWithRedrawBecomesSelected) {
+  Fill(4);
+  Add(4, "last", true);
+  EXPECT_EQ(list.SelectedRow(), 4);
+  EXPECT_TRUE(list.Row(4).Text1.Visible());
+  EXPECT_EQ(list.Row(4).Text1.BackColor(), ListBoxExtended::kHighlightColour);
+}
+
+TEST_F(ListBoxLayout, SizeOperationsChangeEveryInstanceAndStoreWhatTheLayoutReads) {
+  Fill(3);
+  list.SetTextBoxPosSize(1, -1, 0);
+  EXPECT_EQ(list.Geometry().Text1Width, 400);
+  EXPECT_FALSE(list.Row(2).Text1.Border());
+  EXPECT_TRUE(list.Row(2).Text2.Border());
+
+  list.SetButtonPosSize(1, 600, -1);
+  EXPECT_EQ(list.Row(2).Command1.Width(), 600);
+  EXPECT_EQ(list.Row(2).Command1.Height(), 420);
+  list.SetLabelPosSize(1, 40, 5, 700);
+  EXPECT_EQ(list.Row(1).Label1.Width(), 700);
+  EXPECT_EQ(list.Geometry().LabelTop, 40);
+  EXPECT_EQ(list.Geometry().LabelLeft, 5);
+
+  Add(3, "new row copies the sizes");
+  EXPECT_EQ(list.Row(3).Command1.Width(), 600);
+  EXPECT_FALSE(list.Row(3).Text1.Border());
+}
+
+TEST_F(ListBoxLayout, ResizingPlacesTheScrollBarAndTheFrame) {
+  list.Move(0, 0, 6000, 3000);
+  list.Resize();
+  EXPECT_EQ(list.VScroll1.Left(), 6000 - list.VScroll1.Width());
+  EXPECT_EQ(list.VScroll1.Height(), 3000);
+  EXPECT_EQ(list.Frame1.Left(), 10);
+  EXPECT_EQ(list.Frame1.Width(), 6000 - list.VScroll1.Width() - 20);
+  EXPECT_EQ(list.Frame1.Height(), 3000);
+}
