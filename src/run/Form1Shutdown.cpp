@@ -1,0 +1,28 @@
+// Closing the main window and "E&xit".
+#include "run/Form1.h"
+
+namespace sequora::run {
+
+void Form1::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) {
+  if (!TrayRemoved) {
+    RemoveTrayIcon();
+    TrayRemoved = true;
+  }
+  UnloadSecondaryWindows();
+}
+
+void Form1::Form_Unload() {
+  if (!TrayRemoved) {
+    RemoveTrayIcon();
+    UnloadSystemTray();
+    TrayRemoved = true;
+  }
+}
+
+void Form1::Command1_Click() {
+  bool cancel = false;
+  Form_QueryUnload(cancel, ui::UnloadMode::Code);
+  platform_.windows.EndProgram(0);
+}
+
+}  // namespace sequora::run

@@ -1,0 +1,155 @@
+// Start-up and shutdown of the main window on the fake platform.
+#include <gtest/gtest.h>
+
+#include "Form1Fixture.h"
+#include "storage/SettingsFile.h"
+
+using namespace sequora;
+using test::Form1Test;
+
+TEST_F(Form1Test, FreshStartWritesTheDefaultFileBesideTheProgramAndCountsFrom30) {
+  run::Form1& f = Load();
+  EXPECT_EQ(FileText(test::kIni), storage::DefaultIniText());
+  EXPECT_TRUE(f.NewSettingsFile);
+  EXPECT_TRUE(fakes.fileSystem.DirectoryExists("C:\\Sequora\\Icons"));
+  EXPECT_FALSE(fakes.fileSystem.DirectoryExists("C:\\Sequora\\Backup"));
+  EXPECT_EQ(f.GetStartPfad(), test::kAppDir);
+  EXPECT_EQ(f.GetIniName(), test::kIni);
+  EXPECT_EQ(f.getBackupDir(), "C:\\Sequora\\Backup\\");
+  EXPECT_EQ(f.IconsDir, "C:\\Sequora\\Icons\\");
+  EXPECT_EQ(f.LogPath, test::kLog);
+
+  EXPECT_EQ(f.Countdown, 30);
+  EXPECT_EQ(f.Label1.Caption(), "30");
+  EXPECT_EQ(f.Text2.Text(), "30");
+  EXPECT_EQ(f.Text3.Text(), "2");
+  EXPECT_EQ(f.RunningPrgr.Value(), 1);  // the default file has CheckRunningProgramTasks=1
+  EXPECT_EQ(f.SkipRegistry.Value(), 0);
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  EXPECT_EQ(f.BaseCaption, "Sequora 1.3 Beta");
+  EXPECT_EQ(f.VersCaption.Caption(), "Vers. 1.3 Beta");
+  EXPECT_EQ(f.Text4.Text(), "0");
+  EXPECT_FALSE(f.Command9.Enabled());
+  EXPECT_FALSE(f.Command5.Visible());
+  EXPECT_EQ(f.QuestionCombo.ListCount(), 99);
+  EXPECT_EQ(f.QuestionCombo.List(98), "99");
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.State(), ui::WindowState::Normal);
+  EXPECT_EQ(fakes.windows.claimed, std::vector<std::string>{"Sequora"});
+
+  EXPECT_TRUE(f.Timer1.Enabled());
+  EXPECT_EQ(f.Timer1.Interval(), 1000);
+  Advance(1000);
+  EXPECT_EQ(f.Label1.Caption(), "29");
+}
+
+TEST_F(Form1Test, MissingKeysTakeTheReadDefaults) {
+  PutSettings({});
+  run::Form1& f = Load();
+  EXPECT_FALSE(f.NewSettingsFile);
+  EXPECT_EQ(f.Countdown, 20);
+  EXPECT_EQ(f.DefaultDelay, 2);
+  EXPECT_EQ(f.SkipRegistry.Value(), 1);  // missing SkipWindowsAutoRunPrograms: on
+  EXPECT_EQ(f.AutoRemoveCheck.Value(), 0);
+  EXPECT_EQ(f.RunningPrgr.Value(), 0);   // missing CheckRunningProgramTasks: off
+  EXPECT_EQ(f.SystemTrayCheck.Value(), 0);
+  EXPECT_EQ(f.Check1.Value(), 0);
+  EXPECT_FALSE(f.ShowLogFileBtn.Enabled());  // no log file yet
+}
+
+TEST_F(Form1Test, OnOffKeysFollowTheirOwnTests) {
+  PutSettings({"SystemTray=yes", "SkipWindowsAutoRunPrograms=0", "AutoRemoveDoublesFromWindowsAutostart=1",
+               "CheckRunningProgramTasks=2", "InitialStartupTime=45", "ProgramDelayDefault=7"});
+  run::Form1& f = Load();
+  EXPECT_EQ(f.SystemTrayCheck.Value(), 1);
+  EXPECT_EQ(f.SkipRegistry.Value(), 0);
+  EXPECT_EQ(f.AutoRemoveCheck.Value(), 0);  // ignored while the autorun test is off
+  EXPECT_EQ(f.RunningPrgr.Value(), 1);
+  EXPECT_EQ(f.Countdown, 45);
+  EXPECT_EQ(f.Text3.Text(), "7");
+}
+
+TEST_F(Form1Test, StartMinimizedCountsByNumericValue) {
+  PutSettings({"StartMinimized=0.0"});
+  EXPECT_EQ(Load().State(), ui::WindowState::Normal);
+  EXPECT_EQ(form->Check1.Value(), 0);
+  PutSettings({"StartMinimized=2"});
+  EXPECT_EQ(Load().State(), ui::WindowState::Minimized);
+  EXPECT_EQ(form->Check1.Value(), 1);
+  EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(Form1Test, DeleteLogfileOnStartupLeavesAnEmptyLogThatCanBeShown) {
+  fakes.fileSystem.PutFile(test::kLog, "old entries");
+  PutSettings({"DeleteLogfileOnStartup=1"});
+  run::Form1& f = Load();
+  EXPECT_EQ(FileText(test::kLog), "");
+  EXPECT_TRUE(f.ShowLogFileBtn.Enabled());
+
+  fakes.fileSystem.PutFile(test::kLog, "old entries");
+  PutSettings({"DeleteLogfileOnStartup=yes", "GenerateLogFile=0"});
+  Load();
+  EXPECT_EQ(FileText(test::kLog), "old entries");
+  EXPECT_FALSE(form->ShowLogFileBtn.Enabled());  // logging shown as a message box only
+}
+
+TEST_F(Form1Test, GarbageNumbersLeaveTheMembersAtTheirPreviousValues) {
+  PutSettings({"InitialStartupTime=abc", "ProgramDelayDefault=99999", "StartMinimized=x?"});
+  run::Form1& f = Load();
+  EXPECT_EQ(f.Countdown, 0);
+  EXPECT_EQ(f.DefaultDelay, 0);
+  EXPECT_EQ(f.Label1.Caption(), "0");
+  EXPECT_EQ(f.State(), ui::WindowState::Normal);
+  Advance(3000);  // the countdown is over at once; the ticks go on harmlessly
+  EXPECT_EQ(f.TickCount, 3);
+}
+
+TEST_F(Form1Test, SecondInstanceBringsTheFirstToTheFrontAndTouchesNothing) {
+  PutSettings({"DeleteLogfileOnStartup=1"});
+  fakes.fileSystem.PutFile(test::kLog, "entries");
+  fakes.windows.otherInstanceRunning = true;
+  fakes.fileSystem.ResetCalls();
+  run::Form1& f = Load();
+  EXPECT_EQ(fakes.windows.activated, std::vector<std::string>{"Sequora"});
+  EXPECT_TRUE(fakes.windows.Ended());
+  EXPECT_EQ(fakes.windows.exitCode, 0);
+  for (int op = 0; op < static_cast<int>(platform::FakeFileSystem::Op::kCount); ++op)
+    EXPECT_EQ(fakes.fileSystem.Calls(static_cast<platform::FakeFileSystem::Op>(op)), 0) << "call kind " << op;
+  EXPECT_EQ(FileText(test::kLog), "entries");
+  EXPECT_FALSE(f.Timer1.Enabled());
+  EXPECT_FALSE(f.Visible());
+}
+
+TEST_F(Form1Test, CountdownShowsTheSecondsAndTheCaptionFromTheThirdTick) {
+  PutSettings({"InitialStartupTime=3"});
+  run::Form1& f = Load();
+  Advance(1000);
+  EXPECT_EQ(f.Label1.Caption(), "2");
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  Advance(1000);
+  EXPECT_EQ(f.Label1.Caption(), "1");
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  Advance(1000);
+  EXPECT_EQ(f.Label1.Caption(), "0");
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  0");
+  EXPECT_TRUE(f.TickSeen);
+
+  f.Paused = true;  // a paused countdown stops its timer at the next tick
+  Advance(1000);
+  EXPECT_FALSE(f.Timer1.Enabled());
+  EXPECT_EQ(f.Countdown, 0);
+}
+
+TEST_F(Form1Test, ExitAndClosingRemoveTheTrayIconOnceAndExitEnds) {
+  PutSettings({});
+  run::Form1& f = Load();
+  f.Command1.RaiseClick();
+  EXPECT_TRUE(f.TrayRemoved);
+  EXPECT_TRUE(fakes.windows.Ended());
+
+  Load();
+  EXPECT_FALSE(form->TrayRemoved);
+  EXPECT_TRUE(form->Unload(ui::UnloadMode::ControlMenu));
+  EXPECT_TRUE(form->TrayRemoved);
+  EXPECT_FALSE(form->Loaded());
+}
