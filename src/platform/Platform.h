@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/Processes.h"
+#include "platform/Registry.h"
 #include "platform/Windows.h"
 
 namespace sequora::platform {
@@ -19,6 +20,7 @@ struct Platform {
   Processes& processes;
   Launcher& launcher;
   Windows& windows;
+  Registry& registry;
 };
 
 }  // namespace sequora::platform

@@ -185,7 +185,6 @@ class Form1 : public ui::Form {
   void UnloadSecondaryWindows();               // MsgBoxForm, SystemTray and ImportForm if loaded
   void UnloadSystemTray();
   void RunStartupList();                       // the startup run
-  std::string ReadStartupFolderSetting();      // the Startup folder value in the registry
 };
 
 }  // namespace sequora::run

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "autostart/Registry.h"
 #include "autostart/StringOps.h"
 #include "run/Form1.h"
 #include "run/RunFile.h"
@@ -140,7 +141,9 @@ void Form1::DeleteLogFileOnStartup() {
 
 // Sequora's own shortcut in the Startup folder of the default user profile.
 bool Form1::StartupShortcutExists() {
-  std::string folder = ReadStartupFolderSetting();
+  std::string folder = autostart::ReadRegistryPath(
+      platform_.registry,
+      "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\startup");
   if (Trim(folder).empty()) return false;  // no value: no folder to look in
   folder = ReplaceText(AddPathSeparator(folder), "%UserProfile%",
                        platform_.environment.GetVariable("UserProfile"), false);

@@ -21,6 +21,5 @@ void Form1::RemoveTrayIcon() {}                        // notification-area icon
 void Form1::UnloadSecondaryWindows() {}                // group confirmation, tray, import window
 void Form1::UnloadSystemTray() {}                      // notification-area icon
 void Form1::RunStartupList() {}                        // startup sequencer
-std::string Form1::ReadStartupFolderSetting() { return ""; }  // registry access layer
 
 }  // namespace sequora::run

@@ -8,6 +8,7 @@
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeLauncher.h"
 #include "platform/fake/FakeProcesses.h"
+#include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeWindows.h"
 
 namespace sequora::platform {
@@ -23,8 +24,9 @@ struct FakePlatform {
   FakeProcesses processes;
   FakeLauncher launcher{&fileSystem};
   FakeWindows windows;
+  FakeRegistry registry;
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry};
 };
 
 }  // namespace sequora::platform
