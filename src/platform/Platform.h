@@ -9,6 +9,7 @@
 #include "platform/Launcher.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/ShellLinks.h"
 #include "platform/Windows.h"
 
 namespace sequora::platform {
@@ -21,6 +22,7 @@ struct Platform {
   Launcher& launcher;
   Windows& windows;
   Registry& registry;
+  ShellLinks& shellLinks;
 };
 
 }  // namespace sequora::platform

@@ -2,7 +2,9 @@
 // Every fake service in one bundle, for tests that build a window: `fakes.platform` is what the
 // window gets, the members are what the test fills and inspects. Not copyable (the bundle refers
 // to its own members). New services: add the fake member and its reference below.
+#include "autostart/LnkShellLinks.h"
 #include "platform/Platform.h"
+#include "platform/fake/FakeCodePage.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
@@ -25,8 +27,11 @@ struct FakePlatform {
   FakeLauncher launcher{&fileSystem};
   FakeWindows windows;
   FakeRegistry registry;
+  // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
+  FakeCodePage codePage;
+  autostart::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks};
 };
 
 }  // namespace sequora::platform
