@@ -31,6 +31,7 @@ bool Form::Unload(UnloadMode mode) {
   if (OnUnload) OnUnload();
   loaded_ = false;
   visible_ = false;
+  modal_ = false;
   focused_ = nullptr;
   Notify(FormProperty::Loaded);
   return true;
@@ -43,6 +44,17 @@ void Form::Show() {
   Notify(FormProperty::Visible);
 }
 
+void Form::ShowModal() {
+  if (modal_ && loaded_) return;
+  modal_ = true;
+  Show();
+  if (!loaded_) {
+    modal_ = false;
+    return;
+  }
+  if (view_) view_->RunModal(*this);
+}
+
 void Form::Hide() {
   if (!visible_) return;
   visible_ = false;
@@ -53,6 +65,21 @@ void Form::SetState(WindowState s) {
   if (s == state_) return;
   state_ = s;
   Notify(FormProperty::State);
+}
+
+void Form::RaiseStateChanged(WindowState s) {
+  if (s == state_) return;
+  state_ = s;
+  if (OnResize) OnResize();
+}
+
+void Form::RaiseMoved(int left, int top, int width, int height) {
+  bool resized = width != width_ || height != height_;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  if (resized && OnResize) OnResize();
 }
 
 void Form::Move(int left, int top, int width, int height) {
@@ -88,9 +115,15 @@ Control* Form::Find(const std::string& controlName) const {
   return nullptr;
 }
 
+void Form::Register(Control* c) {
+  controls_.push_back(c);
+  if (view_) view_->ControlAdded(*c);
+}
+
 void Form::Unregister(Control* c) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
   if (focused_ == c) focused_ = nullptr;
+  if (view_) view_->ControlRemoved(*c);
 }
 
 void Form::Unregister(Timer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }

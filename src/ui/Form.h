@@ -5,8 +5,10 @@
 //
 // Lifecycle: constructed = not loaded. Load() marks it loaded and runs OnLoad (the window's load
 // handler); Show()/Hide() change visibility; Unload() asks QueryUnload (which may cancel), runs
-// OnUnload and marks it not loaded. A renderer creates its window when the form is shown and
-// destroys it when the form is unloaded.
+// OnUnload and marks it not loaded. A renderer creates its window when the form is loaded (so that
+// timers run during the load handler) and destroys it when the form is unloaded.
+// ShowModal() shows the form and, with a renderer attached, returns only when the form has been
+// unloaded (the owner is disabled meanwhile); without a renderer (tests) it returns at once.
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,6 +34,14 @@ class FormView {
   virtual ~FormView() = default;
   virtual void FormChanged(Form& form, FormProperty what) = 0;
   virtual void FocusRequested(Control& control) = 0;
+  // A control was constructed or destroyed while the view was attached (rows of a list made at
+  // run time). ControlAdded comes from the control's base constructor and ControlRemoved from its
+  // base destructor: the view may keep the pointer but must not use the control before it returns
+  // to the message loop.
+  virtual void ControlAdded(Control&) {}
+  virtual void ControlRemoved(Control&) {}
+  // Runs the form modally: returns when it is unloaded.
+  virtual void RunModal(Form&) {}
 };
 
 class Form {
@@ -51,6 +61,9 @@ class Form {
   bool Unload(UnloadMode mode = UnloadMode::Code);
   bool Visible() const { return visible_; }
   void Show();  // loads first when needed
+  // Shows the form modally: with a renderer, returns after the form has been unloaded.
+  void ShowModal();
+  bool IsModal() const { return modal_; }
   void Hide();
   void SetVisible(bool v) { v ? Show() : Hide(); }
   WindowState State() const { return state_; }
@@ -91,12 +104,18 @@ class Form {
   void RaiseMouseDown(int button) {
     if (OnMouseDown) OnMouseDown(button);
   }
+  // Raised after the user (or the system) minimised, restored, maximised or resized the window.
+  std::function<void()> OnResize;
+  // From the renderer: the user changed the window state or moved/resized the window (twips).
+  // The model follows without echoing the change back to the view.
+  void RaiseStateChanged(WindowState s);
+  void RaiseMoved(int left, int top, int width, int height);
 
   void AttachView(FormView* view) { view_ = view; }
   FormView* View() const { return view_; }
 
   // Called by Control and Timer constructors/destructors.
-  void Register(Control* c) { controls_.push_back(c); }
+  void Register(Control* c);
   void Unregister(Control* c);
   void Register(Timer* t) { timers_.push_back(t); }
   void Unregister(Timer* t);
@@ -109,6 +128,7 @@ class Form {
   std::string caption_;
   bool loaded_ = false;
   bool visible_ = false;
+  bool modal_ = false;
   WindowState state_ = WindowState::Normal;
   int left_ = -1, top_ = -1, width_ = 6000, height_ = 4500;
   BorderStyle border_ = BorderStyle::Sizable;

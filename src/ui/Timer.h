@@ -37,6 +37,7 @@ class Timer {
   }
 
   void AttachView(TimerView* view) { view_ = view; }
+  TimerView* View() const { return view_; }
 
  private:
   void Notify() {

@@ -1,0 +1,405 @@
+// The renderer against Wine's real windows: a demo form shown under Xvfb.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/FormWindow.h"
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/UserControls.h"
+
+using namespace sequora::ui;
+using namespace sequora::ui::win32;
+using sequora::test::ClassOf;
+using sequora::test::Pump;
+using sequora::test::PumpUntil;
+using sequora::test::RectInParent;
+using sequora::test::TextOf;
+
+namespace {
+
+struct DemoForm : Form {
+  DemoForm() : Form("DemoForm") {
+    SetCaption("Demo");
+    Move(-1, -1, 9000, 6000);
+    Label1.SetCaption("Countdown");
+    Label1.Move(120, 120, 2400, 300);
+    Text1.Move(120, 480, 3000, 315);
+    Check1.SetCaption("&Minimized");
+    Check1.Move(120, 900, 2400, 300);
+    Command1.SetCaption("E&xit");
+    Command1.Move(120, 1320, 1200, 375);
+    Command2.SetPicture(Picture::Named("pause"));
+    Command2.SetToolTipText("Pause");
+    Command2.Move(1440, 1320, 495, 495);
+    List1.Move(120, 1920, 3000, 1500);
+    Combo1.Move(120, 3600, 3000, 315);
+    Picture1.SetPicture(Picture::Named("play"));
+    Picture1.Move(3300, 1320, 480, 480);
+    Frame1.SetCaption("Options");
+    Frame1.Move(4200, 120, 4200, 2400);
+    Check2.SetContainer(&Frame1);
+    Check2.SetCaption("Detect running Instance");
+    Check2.Move(240, 360, 3600, 300);
+    Label2.SetVisible(false);
+    Label2.Move(120, 4200, 1200, 300);
+    VScroll1.Move(8400, 2700, 255, 2400);
+    VScroll1.SetRange(0, 10);
+  }
+  Label Label1{*this, "Label1"};
+  TextBox Text1{*this, "Text1"};
+  CheckBox Check1{*this, "Check1"};
+  Button Command1{*this, "Command1"};
+  Button Command2{*this, "Command2"};
+  ListBox List1{*this, "List1"};
+  ComboBox Combo1{*this, "Combo1"};
+  PictureBox Picture1{*this, "Picture1"};
+  Frame Frame1{*this, "Frame1"};
+  CheckBox Check2{*this, "Check2"};
+  Label Label2{*this, "Label2"};
+  ScrollBar VScroll1{*this, "VScroll1"};
+  Timer Timer1{*this, "Timer1", 50, false};
+};
+
+class Renderer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sequora::test::StartUi();
+    window = std::make_unique<FormWindow>(form);
+    form.Show();
+    Pump();
+  }
+  void TearDown() override {
+    window.reset();
+    Pump();
+  }
+  HWND H(const Control& c) const { return window->HandleOf(c); }
+  // Pixels at 96 DPI: 15 twips each.
+  static RECT Px(int left, int top, int width, int height) {
+    return RECT{left / 15, top / 15, (left + width) / 15, (top + height) / 15};
+  }
+
+  DemoForm form;
+  std::unique_ptr<FormWindow> window;
+};
+
+void ExpectRect(HWND hwnd, RECT expected) {
+  RECT r = RectInParent(hwnd);
+  EXPECT_EQ(r.left, expected.left);
+  EXPECT_EQ(r.top, expected.top);
+  EXPECT_EQ(r.right, expected.right);
+  EXPECT_EQ(r.bottom, expected.bottom);
+}
+
+int CountChildren(HWND parent) {
+  int count = 0;
+  ::EnumChildWindows(parent, [](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; },
+                     reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+}  // namespace
+
+TEST(Dpi, TwipsBecomePixelsAtTheWindowsDpi) {
+  EXPECT_EQ(TwipsToPixels(1440, 96), 96);
+  EXPECT_EQ(TwipsToPixels(1440, 144), 144);
+  EXPECT_EQ(TwipsToPixels(1440, 192), 192);
+  EXPECT_EQ(TwipsToPixels(375, 96), 25);
+  EXPECT_EQ(TwipsToPixels(375, 144), 38);  // 37.5 rounds up
+  EXPECT_EQ(TwipsToPixels(375, 192), 50);
+  EXPECT_EQ(TwipsToPixels(7, 96), 0);
+  EXPECT_EQ(TwipsToPixels(8, 96), 1);
+  EXPECT_EQ(PixelsToTwips(38, 144), 380);
+  // Edges are converted, so controls that touch in twips touch in pixels at any DPI.
+  for (int dpi : {96, 120, 144, 192}) {
+    RECT a = TwipsRectToPixels(100, 0, 1105, 10, dpi), b = TwipsRectToPixels(1205, 0, 500, 10, dpi);
+    EXPECT_EQ(a.right, b.left) << dpi;
+  }
+}
+
+TEST_F(Renderer, CreatesOneWindowPerControlWithClassTextAndPixelGeometry) {
+  HWND top = window->Handle();
+  ASSERT_TRUE(top);
+  EXPECT_TRUE(::IsWindowVisible(top));
+  EXPECT_EQ(TextOf(top), "Demo");
+  EXPECT_EQ(window->Dpi(), 96);
+
+  EXPECT_STRCASEEQ(ClassOf(H(form.Label1)).c_str(), "Static");
+  EXPECT_STRCASEEQ(ClassOf(H(form.Text1)).c_str(), "Edit");
+  EXPECT_STRCASEEQ(ClassOf(H(form.Check1)).c_str(), "Button");
+  EXPECT_STRCASEEQ(ClassOf(H(form.Command1)).c_str(), "Button");
+  EXPECT_STRCASEEQ(ClassOf(H(form.List1)).c_str(), "ListBox");
+  EXPECT_STRCASEEQ(ClassOf(H(form.Combo1)).c_str(), "ComboBox");
+  EXPECT_STRCASEEQ(ClassOf(H(form.VScroll1)).c_str(), "ScrollBar");
+  EXPECT_EQ(ClassOf(H(form.Picture1)), "SequoraPicture");
+  EXPECT_EQ(ClassOf(H(form.Frame1)), "SequoraFrame");
+  EXPECT_EQ(::GetWindowLongA(H(form.Check1), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+  EXPECT_EQ(::GetWindowLongA(H(form.Combo1), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+
+  EXPECT_EQ(TextOf(H(form.Label1)), "Countdown");
+  EXPECT_EQ(TextOf(H(form.Command1)), "E&xit");
+  EXPECT_EQ(TextOf(H(form.Check2)), "Detect running Instance");
+
+  ExpectRect(H(form.Label1), Px(120, 120, 2400, 300));
+  ExpectRect(H(form.Text1), Px(120, 480, 3000, 315));
+  ExpectRect(H(form.Command1), Px(120, 1320, 1200, 375));
+  ExpectRect(H(form.Frame1), Px(4200, 120, 4200, 2400));
+  // A frame's children live in the frame's window, placed relative to it.
+  EXPECT_EQ(::GetParent(H(form.Check2)), H(form.Frame1));
+  ExpectRect(H(form.Check2), Px(240, 360, 3600, 300));
+
+  EXPECT_FALSE(::IsWindowVisible(H(form.Label2)));
+  EXPECT_TRUE(::IsWindowVisible(H(form.Label1)));
+}
+
+TEST_F(Renderer, ModelChangesReachTheWindows) {
+  form.Label1.SetCaption("12");
+  EXPECT_EQ(TextOf(H(form.Label1)), "12");
+  form.Label1.Move(300, 300, 1500, 450);
+  ExpectRect(H(form.Label1), Px(300, 300, 1500, 450));
+  form.Label1.SetVisible(false);
+  EXPECT_FALSE(::IsWindowVisible(H(form.Label1)));
+  form.Command1.SetEnabled(false);
+  EXPECT_FALSE(::IsWindowEnabled(H(form.Command1)));
+  form.Text1.SetText("C:\\Tools");
+  EXPECT_EQ(TextOf(H(form.Text1)), "C:\\Tools");
+  form.Check1.SetValue(1);
+  EXPECT_EQ(::SendMessageA(H(form.Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
+  form.List1.AddItem("one");
+  form.List1.AddItem("two");
+  form.List1.SetListIndex(1);
+  EXPECT_EQ(::SendMessageA(H(form.List1), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(::SendMessageA(H(form.List1), LB_GETCURSEL, 0, 0), 1);
+  for (int i = 1; i <= 99; ++i) form.Combo1.AddItem(std::to_string(i));
+  form.Combo1.SetListIndex(4);
+  EXPECT_EQ(::SendMessageA(H(form.Combo1), CB_GETCOUNT, 0, 0), 99);
+  EXPECT_EQ(::SendMessageA(H(form.Combo1), CB_GETCURSEL, 0, 0), 4);
+  form.VScroll1.SetValue(7);
+  EXPECT_EQ(::GetScrollPos(H(form.VScroll1), SB_CTL), 7);
+  form.Frame1.SetCaption("Settings");
+  HWND groupBox = ::FindWindowExA(H(form.Frame1), nullptr, "Button", "Settings");
+  EXPECT_TRUE(groupBox);
+  form.SetCaption("Sequora 1.3 Beta  5");
+  EXPECT_EQ(TextOf(window->Handle()), "Sequora 1.3 Beta  5");
+  // A text box style fixed at creation makes a new window with the same text.
+  form.Text1.SetMultiLine(true);
+  EXPECT_TRUE(::GetWindowLongA(H(form.Text1), GWL_STYLE) & ES_MULTILINE);
+  EXPECT_EQ(TextOf(H(form.Text1)), "C:\\Tools");
+  // Moving a control into a frame moves its window there.
+  form.Label1.SetVisible(true);
+  form.Label1.SetContainer(&form.Frame1);
+  EXPECT_EQ(::GetParent(H(form.Label1)), H(form.Frame1));
+  ExpectRect(H(form.Label1), Px(300, 300, 1500, 450));
+}
+
+TEST_F(Renderer, UserActionsRaiseTheModelsEvents) {
+  int clicks = 0, checkClicks = 0, changes = 0, listClicks = 0, scrolls = 0, labelClicks = 0, mouseDowns = 0;
+  std::vector<int> keys;
+  form.Command1.Click = [&] { ++clicks; };
+  form.Check1.Click = [&] { ++checkClicks; };
+  form.Text1.Change = [&] { ++changes; };
+  form.Text1.KeyDown = [&](int key) { keys.push_back(key); };
+  form.List1.Click = [&] { ++listClicks; };
+  form.VScroll1.Change = [&] { ++scrolls; };
+  form.Label1.Click = [&] { ++labelClicks; };
+  form.Label1.MouseDown = [&](int button) { mouseDowns += button; };
+
+  ::SendMessageA(H(form.Command1), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+
+  ::SendMessageA(H(form.Check1), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.Check1.Value(), 1);
+  EXPECT_EQ(checkClicks, 1);
+  EXPECT_EQ(::SendMessageA(H(form.Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
+  ::SendMessageA(H(form.Check1), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.Check1.Value(), 0);
+
+  HWND edit = H(form.Text1);
+  for (char c : std::string("abc")) ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+  EXPECT_EQ(form.Text1.Text(), "abc");
+  EXPECT_EQ(changes, 3);
+  ::SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+  ::SendMessageA(edit, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(keys, (std::vector<int>{VK_DOWN, VK_UP}));
+
+  form.List1.AddItem("one");
+  form.List1.AddItem("two");
+  ::SendMessageA(H(form.List1), LB_SETCURSEL, 1, 0);
+  ::SendMessageA(window->Handle(), WM_COMMAND, MAKEWPARAM(window->PartOf(form.List1) ? 0 : 0, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(H(form.List1)));
+  EXPECT_EQ(form.List1.ListIndex(), 1);
+  EXPECT_EQ(listClicks, 1);
+
+  ::SendMessageA(window->Handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(H(form.VScroll1)));
+  ::SendMessageA(window->Handle(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(H(form.VScroll1)));
+  EXPECT_EQ(form.VScroll1.Value(), 2);
+  EXPECT_EQ(scrolls, 2);
+  ::SendMessageA(window->Handle(), WM_VSCROLL, SB_TOP, reinterpret_cast<LPARAM>(H(form.VScroll1)));
+  EXPECT_EQ(form.VScroll1.Value(), 0);
+
+  ::SendMessageA(H(form.Label1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  ::SendMessageA(H(form.Label1), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(mouseDowns, 1);
+  EXPECT_EQ(labelClicks, 1);
+}
+
+TEST_F(Renderer, FocusMovesRaiseGotAndLostFocus) {
+  std::string events;
+  ::SetFocus(H(form.Command1));
+  form.Text1.GotFocus = [&] { events += "+Text1 "; };
+  form.Text1.LostFocus = [&] { events += "-Text1 "; };
+  form.Check1.GotFocus = [&] { events += "+Check1 "; };
+  ::SetFocus(H(form.Text1));
+  ::SetFocus(H(form.Check1));
+  EXPECT_EQ(events, "+Text1 -Text1 +Check1 ");
+  EXPECT_EQ(form.Focused(), &form.Check1);
+  form.Text1.SetFocus();
+  EXPECT_EQ(::GetFocus(), H(form.Text1));
+  EXPECT_EQ(form.Focused(), &form.Text1);
+}
+
+TEST_F(Renderer, KeysGoToTheFormFirstThenToDialogNavigation) {
+  int cancels = 0, exits = 0;
+  std::vector<int> formKeys;
+  form.Command2.SetCancel(true);
+  form.Command2.Click = [&] { ++cancels; };
+  form.Command1.Click = [&] { ++exits; };
+  form.Text1.SetFocus();
+  auto send = [&](UINT message, WPARAM key) {
+    MSG msg{H(form.Text1), message, key, 1, 0, {0, 0}};
+    DispatchUiMessage(msg);
+  };
+  send(WM_KEYDOWN, VK_ESCAPE);  // no form handler: Esc presses the cancel button
+  EXPECT_EQ(cancels, 1);
+  form.OnKeyDown = [&](int key, bool& handled) {
+    formKeys.push_back(key);
+    handled = key == VK_ESCAPE;
+  };
+  send(WM_KEYDOWN, VK_ESCAPE);  // the form took it
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(formKeys, std::vector<int>{VK_ESCAPE});
+  send(WM_SYSCHAR, 'x');  // Alt+X: the "E&xit" mnemonic
+  EXPECT_EQ(exits, 1);
+  form.Text1.SetFocus();
+  send(WM_KEYDOWN, VK_TAB);  // Tab moves on from the text box
+  EXPECT_EQ(::GetFocus(), H(form.Check1));
+  EXPECT_EQ(form.Focused(), &form.Check1);
+}
+
+TEST_F(Renderer, TimersTickThroughSetTimer) {
+  int ticks = 0;
+  form.Timer1.Tick = [&] {
+    if (++ticks == 3) form.Timer1.SetEnabled(false);
+  };
+  form.Timer1.SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+  EXPECT_FALSE(form.Timer1.Enabled());
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(ticks, 3);  // a disabled timer is killed
+}
+
+TEST_F(Renderer, UnloadDestroysEverythingAndLoadingAgainMakesTheSameWindows) {
+  HWND top = window->Handle();
+  const int children = CountChildren(top);
+  EXPECT_EQ(children, static_cast<int>(form.Controls().size()) + 1);  // + the frame's group box
+  const DWORD userBefore = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+  const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int round = 0; round < 3; ++round) {
+    form.Command1.SetToolTipText("Exit " + std::to_string(round));
+    ASSERT_TRUE(form.Unload());
+    EXPECT_FALSE(::IsWindow(top));
+    EXPECT_EQ(window->Handle(), nullptr);
+    form.Show();
+    Pump();
+    top = window->Handle();
+    ASSERT_TRUE(top);
+    EXPECT_EQ(CountChildren(top), children);
+  }
+  EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+  EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 4);
+  // Brushes and fonts are shared: one font and a few colours for the whole window.
+  EXPECT_LE(window->GdiObjectCount(), 4u);
+
+  bool cancel = true;
+  form.OnQueryUnload = [&](bool& c, UnloadMode mode) {
+    c = cancel;
+    EXPECT_EQ(mode, UnloadMode::ControlMenu);
+  };
+  ::SendMessageA(top, WM_CLOSE, 0, 0);  // the close box, refused
+  EXPECT_TRUE(::IsWindow(top));
+  cancel = false;
+  ::SendMessageA(top, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(top));
+  EXPECT_FALSE(form.Loaded());
+}
+
+TEST_F(Renderer, ControlsMadeAtRunTimeGetWindowsAndLoseThemWhenDestroyed) {
+  auto row = std::make_unique<Label>(form, "Row1");
+  row->SetCaption("row one");
+  row->SetContainer(&form.Frame1);
+  row->Move(240, 900, 1500, 300);
+  EXPECT_EQ(H(*row), nullptr);  // made when the message loop runs next
+  Pump();
+  HWND hwnd = H(*row);
+  ASSERT_TRUE(hwnd);
+  EXPECT_EQ(TextOf(hwnd), "row one");
+  EXPECT_EQ(::GetParent(hwnd), H(form.Frame1));
+  row.reset();
+  EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST_F(Renderer, AModalFormDisablesItsOwnerUntilItIsUnloaded) {
+  struct Dialog : Form {
+    Dialog() : Form("Dialog") { Move(-1, -1, 3000, 2000); }
+    Timer Timer1{*this, "Timer1", 30, true};
+  } dialog;
+  FormWindow dialogWindow(dialog);
+  dialogWindow.SetOwner(window->Handle());
+  bool ownerEnabledMeanwhile = true;
+  dialog.Timer1.Tick = [&] {
+    ownerEnabledMeanwhile = ::IsWindowEnabled(window->Handle()) != FALSE;
+    dialog.Unload();
+  };
+  dialog.ShowModal();  // returns once the timer has unloaded it
+  EXPECT_FALSE(dialog.Loaded());
+  EXPECT_FALSE(ownerEnabledMeanwhile);
+  EXPECT_TRUE(::IsWindowEnabled(window->Handle()));
+}
+
+namespace {
+struct ProbePart : UserControlPart {
+  explicit ProbePart(int& updates) : updates(updates) {}
+  HWND Create(HWND parent, const RECT& r, int id) override {
+    return ::CreateWindowExA(0, "STATIC", "probe", WS_CHILD, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  }
+  void Update(Property what) override {
+    if (what == Property::Items) ++updates;
+  }
+  int& updates;
+};
+}  // namespace
+
+TEST_F(Renderer, UserControlsShowThePartRegisteredForTheirType) {
+  int updates = 0;
+  RegisterUserControl("ProbeControl", [&](UserControl&, FormWindow&) { return std::make_unique<ProbePart>(updates); });
+  UserControl probe(form, "ListBoxExtended1", "ProbeControl");
+  UserControl unknown(form, "Other1", "NobodyRegisteredThis");
+  probe.Move(600, 4500, 3000, 900);
+  Pump();
+  ASSERT_TRUE(H(probe));
+  EXPECT_EQ(TextOf(H(probe)), "probe");
+  ExpectRect(H(probe), Px(600, 4500, 3000, 900));
+  EXPECT_TRUE(::IsWindowVisible(H(probe)));
+  probe.Invalidate();
+  EXPECT_EQ(updates, 1);
+  probe.SetVisible(false);
+  EXPECT_FALSE(::IsWindowVisible(H(probe)));
+  EXPECT_EQ(ClassOf(H(unknown)), "SequoraPanel");
+}
