@@ -113,6 +113,11 @@ class GlyphPainter {
     for (const Pt& q : points) p.push_back(Map(q));
     Both(colour, true, Len(width), [&](HDC dc) { ::Polyline(dc, p.data(), static_cast<int>(p.size())); });
   }
+  void Polyline(const std::vector<Pt>& points, double width, COLORREF colour) {
+    std::vector<POINT> p;
+    for (const Pt& q : points) p.push_back(Map(q));
+    Both(colour, true, Len(width), [&](HDC dc) { ::Polyline(dc, p.data(), static_cast<int>(p.size())); });
+  }
   void Ring(double cx, double cy, double r, double width, COLORREF colour) {
     POINT a = Map({cx - r, cy - r}), b = Map({cx + r, cy + r});
     Both(colour, true, Len(width), [&](HDC dc) {
@@ -224,6 +229,18 @@ const std::map<std::string, Glyph>& Glyphs() {
     g["next"] = [](GlyphPainter& p) {
       p.Polygon({{4.5, 4.5}, {15.5, 12}, {4.5, 19.5}}, kBlue);
       p.Rect(16.5, 4.5, 19.5, 19.5, kBlue);
+    };
+    g["skip"] = [](GlyphPainter& p) {
+      // An arrow jumping over the program it passes by.
+      std::vector<Pt> arc;
+      const double pi = 3.14159265358979;
+      for (int i = 0; i <= 12; ++i) {
+        double a = pi * (1 - i / 12.0 * 0.82);
+        arc.push_back({11 + 7.5 * std::cos(a), 14.5 - 8.5 * std::sin(a)});
+      }
+      p.Polyline(arc, 2.6, kBlue);
+      p.Polygon({{14.5, 10.5}, {21.5, 12.5}, {16.5, 18}}, kBlue);
+      p.RoundRect(8, 15.5, 14, 21.5, 1.2, kGreyInk);
     };
     g["startnow"] = [](GlyphPainter& p) {
       p.Polygon({{2.5, 5}, {12, 12}, {2.5, 19}}, kGreen);
@@ -338,7 +355,7 @@ const std::map<std::string, Glyph>& Glyphs() {
     g["empty"] = [](GlyphPainter&) {};
     // Other names the windows use for the same drawings.
     const std::pair<const char*, const char*> aliases[] = {
-        {"skip", "next"},       {"fastforward", "startnow"}, {"group", "question"},
+        {"fastforward", "startnow"}, {"group", "question"},
         {"confirm", "question"}, {"noconfirm", "noquestion"}, {"about", "info"},
         {"clear", "delete"},    {"ontop", "pin"},           {"previous", "left"},
         {"forward", "right"},   {"back", "left"},           {"tick", "enabled"},

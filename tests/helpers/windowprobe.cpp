@@ -1,0 +1,117 @@
+// Looks at the windows of the desktop it runs in, for the end-to-end tests and the screenshot
+// script (run it in the same Wine desktop as sequora.exe). Writes its findings to a file, because
+// a program started in a Wine desktop has no console to print to.
+//
+//   helper_windowprobe.exe OUT wait TITLE TIMEOUT_MS   first visible top-level window whose title
+//                                                     starts with TITLE: "left top right bottom
+//                                                     |title" (exit 1 when none came in time)
+//   helper_windowprobe.exe OUT children TITLE          one line per child window:
+//                                                     "class|text|left top right bottom|visible"
+//                                                     (screen coordinates)
+//   helper_windowprobe.exe OUT count TITLE             number of windows of that window's process
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Search {
+  std::string prefix;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTop(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<Search*>(param);
+  if (!::IsWindowVisible(hwnd)) return TRUE;
+  char title[512] = {};
+  ::GetWindowTextA(hwnd, title, sizeof(title));
+  if (std::string(title).rfind(search.prefix, 0) != 0) return TRUE;
+  search.found = hwnd;
+  return FALSE;
+}
+
+HWND FindTopWindow(const std::string& prefix) {
+  Search search{prefix};
+  ::EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Describe(HWND hwnd) {
+  char title[512] = {};
+  ::GetWindowTextA(hwnd, title, sizeof(title));
+  RECT r{};
+  ::GetWindowRect(hwnd, &r);
+  char line[700];
+  std::snprintf(line, sizeof(line), "%ld %ld %ld %ld|%s", r.left, r.top, r.right, r.bottom, title);
+  return line;
+}
+
+struct Lines {
+  std::string text;
+  DWORD processId = 0;
+  int count = 0;
+};
+
+BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
+  auto& lines = *reinterpret_cast<Lines*>(param);
+  char cls[128] = {}, text[512] = {};
+  ::GetClassNameA(hwnd, cls, sizeof(cls));
+  ::GetWindowTextA(hwnd, text, sizeof(text));
+  RECT r{};
+  ::GetWindowRect(hwnd, &r);
+  char line[800];
+  std::snprintf(line, sizeof(line), "%s|%s|%ld %ld %ld %ld|%d\n", cls, text, r.left, r.top, r.right, r.bottom,
+                ::IsWindowVisible(hwnd) ? 1 : 0);
+  lines.text += line;
+  return TRUE;
+}
+
+BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM param) {
+  auto& lines = *reinterpret_cast<Lines*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != lines.processId) return TRUE;
+  ++lines.count;
+  ::EnumChildWindows(hwnd, [](HWND, LPARAM p) { ++reinterpret_cast<Lines*>(p)->count; return TRUE; }, param);
+  return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return 2;
+  const std::string out = argv[1], command = argv[2], title = argv[3];
+  std::string result;
+  int code = 0;
+  if (command == "wait") {
+    DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;
+    DWORD start = ::GetTickCount();
+    HWND hwnd = nullptr;
+    while (!(hwnd = FindTopWindow(title)) && ::GetTickCount() - start < timeout) ::Sleep(100);
+    if (hwnd) {
+      result = Describe(hwnd) + "\n";
+    } else {
+      code = 1;
+    }
+  } else if (HWND hwnd = FindTopWindow(title)) {
+    Lines lines;
+    if (command == "children") {
+      ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
+      result = lines.text;
+    } else if (command == "count") {
+      ::GetWindowThreadProcessId(hwnd, &lines.processId);
+      ::EnumWindows(CountOfProcess, reinterpret_cast<LPARAM>(&lines));
+      result = std::to_string(lines.count) + "\n";
+    } else {
+      code = 2;
+    }
+  } else {
+    code = 1;
+  }
+  if (FILE* f = std::fopen(out.c_str(), "wb")) {
+    std::fwrite(result.data(), 1, result.size(), f);
+    std::fclose(f);
+  }
+  return code;
+}
