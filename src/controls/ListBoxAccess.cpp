@@ -180,11 +180,8 @@ void ListBoxExtended::Set__BackColor(ui::Colour Color) {
   backColour_ = Color;
   Frame1.SetBackColor(Color);
   Selected_Background.SetBackColor(Color);
-  for (auto& row : rows_) {
-    ui::Control* all[] = {&row->Text1,    &row->Text2,    &row->Check1,   &row->Check2,   &row->Command1,
-                          &row->Command2, &row->Picture1, &row->Picture2, &row->Picture3, &row->Label1};
-    for (ui::Control* c : all) c->SetBackColor(Color);
-  }
+  for (auto& row : rows_)
+    for (int k = 0; k < kRowElementCount; ++k) row->Element(static_cast<RowElement>(k)).SetBackColor(Color);
 }
 
 void ListBoxExtended::SendMouseMoveToForm(ui::Form& TargetForm, int, int, int, int) {

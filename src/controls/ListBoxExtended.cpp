@@ -66,9 +66,7 @@ ListBoxRow& ListBoxExtended::CreateRow(int row) {
   const ListBoxRow* design = rows_.empty() ? nullptr : rows_.front().get();
   rows_.push_back(std::make_unique<ListBoxRow>(row, design));
   ListBoxRow& r = *rows_.back();
-  ui::Control* all[] = {&r.Text1,    &r.Text2,    &r.Check1,   &r.Check2,   &r.Command1,
-                        &r.Command2, &r.Picture1, &r.Picture2, &r.Picture3, &r.Label1};
-  for (ui::Control* c : all) Watch(*c);
+  for (int k = 0; k < kRowElementCount; ++k) Watch(r.Element(static_cast<RowElement>(k)));
   return r;
 }
 

@@ -45,10 +45,6 @@ struct IndexMapEntry {
   int Row = 0;    // the row showing the entry, -1 when it has none
 };
 
-// The ten element kinds of a row, in the order of SetPositions' arguments.
-enum class RowElement { Text1, Text2, Check1, Check2, Command1, Command2, Picture1, Picture2, Picture3, Label1 };
-inline constexpr int kRowElementCount = 10;
-
 struct ElementPlace {
   int Position = 0;  // column 1 (leftmost) to 10
   bool Shown = true; // false when Position < 1: the kind is hidden in every row

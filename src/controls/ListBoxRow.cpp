@@ -44,9 +44,7 @@ ListBoxRow::ListBoxRow(int row, const ListBoxRow* design)
       Picture2(surface_, Instance("Picture2", row)),
       Picture3(surface_, Instance("Picture3", row)),
       Label1(surface_, Instance("Label1", row)) {
-  ui::Control* all[] = {&Text1,    &Text2,    &Check1,   &Check2,   &Command1,
-                        &Command2, &Picture1, &Picture2, &Picture3, &Label1};
-  for (ui::Control* c : all) c->SetBackColor(ui::kWhite);
+  for (int k = 0; k < kRowElementCount; ++k) Element(static_cast<RowElement>(k)).SetBackColor(ui::kWhite);
   Command1.SetBackColor(ui::kButtonFace);
   Command2.SetBackColor(ui::kButtonFace);
 
@@ -81,10 +79,28 @@ ListBoxRow::ListBoxRow(int row, const ListBoxRow* design)
   HideAll();
 }
 
+ui::Control& ListBoxRow::Element(RowElement kind) {
+  return const_cast<ui::Control&>(static_cast<const ListBoxRow&>(*this).Element(kind));
+}
+
+const ui::Control& ListBoxRow::Element(RowElement kind) const {
+  switch (kind) {
+    case RowElement::Text1: return Text1;
+    case RowElement::Text2: return Text2;
+    case RowElement::Check1: return Check1;
+    case RowElement::Check2: return Check2;
+    case RowElement::Command1: return Command1;
+    case RowElement::Command2: return Command2;
+    case RowElement::Picture1: return Picture1;
+    case RowElement::Picture2: return Picture2;
+    case RowElement::Picture3: return Picture3;
+    case RowElement::Label1: break;
+  }
+  return Label1;
+}
+
 void ListBoxRow::HideAll() {
-  ui::Control* all[] = {&Text1,    &Text2,    &Check1,   &Check2,   &Command1,
-                        &Command2, &Picture1, &Picture2, &Picture3, &Label1};
-  for (ui::Control* c : all) c->SetVisible(false);
+  for (int k = 0; k < kRowElementCount; ++k) Element(static_cast<RowElement>(k)).SetVisible(false);
   InView = false;
 }
 

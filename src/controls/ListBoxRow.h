@@ -11,6 +11,10 @@
 
 namespace sequora::controls {
 
+// The ten element kinds of a row, in the order of SetPositions' arguments.
+enum class RowElement { Text1, Text2, Check1, Check2, Command1, Command2, Picture1, Picture2, Picture3, Label1 };
+inline constexpr int kRowElementCount = 10;
+
 struct ListBoxRow {
   // Row 0 (design == nullptr) takes the design geometry; a later row starts as a copy of row 0's
   // sizes, borders and fonts, hidden, as a new instance of an element family does.
@@ -34,6 +38,8 @@ struct ListBoxRow {
   // Set by the vertical layout: the row stands in the view (its elements are placed for it).
   bool InView = false;
 
+  ui::Control& Element(RowElement kind);
+  const ui::Control& Element(RowElement kind) const;
   void HideAll();
 };
 
