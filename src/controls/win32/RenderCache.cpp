@@ -1,0 +1,70 @@
+#include "controls/win32/RenderCache.h"
+
+#include <cstring>
+
+#include "platform/win32/UniqueHandle.h"
+
+namespace sequora::controls::win32 {
+
+namespace {
+
+struct DcDeleter {
+  void operator()(HDC dc) const { ::DeleteDC(dc); }
+};
+
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// Draws once into a DIB section and keeps its pixels.
+bool Render(int width, int height, COLORREF background, const RenderCache::Draw& draw,
+            std::vector<std::uint32_t>& pixels) {
+  BITMAPINFO info = TopDown32(width, height);
+  platform::win32::UniqueHandle<HDC, DcDeleter> dc(::CreateCompatibleDC(nullptr));
+  void* bits = nullptr;
+  platform::win32::UniqueGdi bitmap(::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dc || !bitmap || !bits) return false;
+  HGDIOBJ old = ::SelectObject(dc.Get(), bitmap.Get());
+  const RECT box{0, 0, width, height};
+  platform::win32::UniqueGdi brush(::CreateSolidBrush(background));
+  ::FillRect(dc.Get(), &box, static_cast<HBRUSH>(brush.Get()));
+  ::SetBkMode(dc.Get(), TRANSPARENT);
+  draw(dc.Get(), box);
+  ::GdiFlush();
+  pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+  std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+  ::SelectObject(dc.Get(), old);
+  return true;
+}
+
+}  // namespace
+
+void RenderCache::Paint(HDC dc, const RECT& box, const std::string& key, COLORREF background, const Draw& draw,
+                        const ui::Picture& keep) {
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  if (width <= 0 || height <= 0) return;
+  const std::string sized = key + '|' + std::to_string(width) + 'x' + std::to_string(height) + '|' +
+                            std::to_string(background);
+  auto found = entries_.find(sized);
+  if (found == entries_.end()) {
+    Entry entry{keep, {}};
+    if (!Render(width, height, background, draw, entry.pixels)) {
+      draw(dc, box);  // no memory for a copy: draw in place
+      return;
+    }
+    if (entries_.size() >= kMaxEntries) entries_.clear();
+    found = entries_.emplace(sized, std::move(entry)).first;
+  }
+  BITMAPINFO info = TopDown32(width, height);
+  ::SetDIBitsToDevice(dc, box.left, box.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                      static_cast<UINT>(height), found->second.pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+}  // namespace sequora::controls::win32
