@@ -64,27 +64,14 @@ TEST_F(ListBoxAccess, TheHostGetsTheRowsElementsThemselves) {
 
 TEST_F(ListBoxAccess, ToolTipsGoToTheNamedElementOfTheRow) {
   Fill(2);
-  list.PictureToolTip(2, 1, "Enabled");
   list.PictureToolTip(3, 1, "No group");
-  list.TextToolTip(1, 0, "Program");
   list.TextToolTip(3, 0, "ignored");
   list.CheckToolTip(2, 0, "Check");
   list.ButtonToolTip(1, 1, "Run now");
-  EXPECT_EQ(list.Row(1).Picture2.ToolTipText(), "Enabled");
   EXPECT_EQ(list.Row(1).Picture3.ToolTipText(), "No group");
-  EXPECT_EQ(list.Row(0).Text1.ToolTipText(), "Program");
   EXPECT_EQ(list.Row(0).Check2.ToolTipText(), "Check");
   EXPECT_EQ(list.Row(1).Command1.ToolTipText(), "Run now");
   EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(ListBoxAccess, BackColourReachesEveryElement) {
-  Fill(2);
-  list.Set__BackColor(ui::kLightGrey);
-  EXPECT_EQ(list.BackColour(), ui::kLightGrey);
-  EXPECT_EQ(list.Row(1).Picture3.BackColor(), ui::kLightGrey);
-  EXPECT_EQ(list.Row(1).Command2.BackColor(), ui::kLightGrey);
-  EXPECT_EQ(list.Frame1.BackColor(), ui::kLightGrey);
 }
 
 TEST_F(ListBoxAccess, RowElementsStayOffTheHostForm) {

@@ -242,13 +242,3 @@ TEST_F(ListBoxLayout, SizeOperationsChangeEveryInstanceAndStoreWhatTheLayoutRead
   EXPECT_EQ(list.Row(3).Command1.Width(), 600);
   EXPECT_FALSE(list.Row(3).Text1.Border());
 }
-
-TEST_F(ListBoxLayout, ResizingPlacesTheScrollBarAndTheFrame) {
-  list.Move(0, 0, 6000, 3000);
-  list.Resize();
-  EXPECT_EQ(list.VScroll1.Left(), 6000 - list.VScroll1.Width());
-  EXPECT_EQ(list.VScroll1.Height(), 3000);
-  EXPECT_EQ(list.Frame1.Left(), 10);
-  EXPECT_EQ(list.Frame1.Width(), 6000 - list.VScroll1.Width() - 20);
-  EXPECT_EQ(list.Frame1.Height(), 3000);
-}

@@ -101,21 +101,27 @@ class RowListWindow : public ::testing::Test {
     if (part && part->ToolTipHandle()) ++count;
     return count;
   }
-  COLORREF PixelAt(POINT p) {
-    HDC screen = ::GetDC(hwnd);
-    HDC memory = ::CreateCompatibleDC(screen);
-    RECT client;
-    ::GetClientRect(hwnd, &client);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    COLORREF colour = ::GetPixel(memory, p.x, p.y);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(hwnd, screen);
-    return colour;
-  }
+  // The control's client area as it paints it.
+  struct Snapshot {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+    explicit Snapshot(HWND hwnd) {
+      RECT client;
+      ::GetClientRect(hwnd, &client);
+      HDC screen = ::GetDC(hwnd);
+      bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+      ::ReleaseDC(hwnd, screen);
+      old = ::SelectObject(dc, bitmap);
+      ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    }
+    ~Snapshot() {
+      ::SelectObject(dc, old);
+      ::DeleteObject(bitmap);
+      ::DeleteDC(dc);
+    }
+    COLORREF At(int x, int y) const { return ::GetPixel(dc, x, y); }
+  };
 
   platform::FakeDialogs dialogs;
   MainLike form{dialogs};
@@ -203,31 +209,18 @@ TEST_F(RowListWindow, ARowTextTakesTheFocusAndLosesItToTheNextControl) {
 TEST_F(RowListWindow, PaintsTheSelectedRowBehindItsElements) {
   Fill();
   list.Set_ListIndex(1, true);
-  Pump();
+  const int dpi = window->Dpi();
   const ListBoxRow& selected = list.Row(1);
-  // Between the row label and the icon lies the selection band; the texts show their colours.
-  RECT label = win32::ElementRect(list, selected.Label1, window->Dpi());
-  RECT icon = win32::ElementRect(list, selected.Picture1, window->Dpi());
-  POINT band{(label.right + icon.left) / 2, label.bottom - 2};
-  EXPECT_EQ(PixelAt(band), ::GetSysColor(COLOR_BTNFACE));
-  RECT text = win32::ElementRect(list, list.Row(2).Text1, window->Dpi());
-  EXPECT_EQ(PixelAt(POINT{text.right - 2, text.top + 1}), RGB(255, 255, 255));
-  // The entry's text is drawn: some pixel of the text box is dark.
-  HDC screen = ::GetDC(hwnd);
-  HDC memory = ::CreateCompatibleDC(screen);
-  RECT client;
-  ::GetClientRect(hwnd, &client);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-  RECT first = win32::ElementRect(list, selected.Text1, window->Dpi());
+  const Snapshot shot(hwnd);
+  // Between the row label and the icon lies the selection band.
+  RECT label = win32::ElementRect(list, selected.Label1, dpi), icon = win32::ElementRect(list, selected.Picture1, dpi);
+  EXPECT_EQ(shot.At((label.right + icon.left) / 2, label.bottom - 2), ::GetSysColor(COLOR_BTNFACE));
+  // Other rows are white; the entry's text is drawn in the selected row's first text.
+  RECT other = win32::ElementRect(list, list.Row(2).Text1, dpi);
+  EXPECT_EQ(shot.At(other.right - 2, other.top + 1), RGB(255, 255, 255));
+  RECT text = win32::ElementRect(list, selected.Text1, dpi);
   int dark = 0;
-  for (int x = first.left; x < first.left + 120; ++x)
-    for (int y = first.top; y < first.bottom; ++y)
-      if (GetRValue(::GetPixel(memory, x, y)) < 100) ++dark;
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(hwnd, screen);
+  for (int x = text.left; x < text.left + 120; ++x)
+    for (int y = text.top; y < text.bottom; ++y) dark += GetRValue(shot.At(x, y)) < 100;
   EXPECT_GT(dark, 10);
 }

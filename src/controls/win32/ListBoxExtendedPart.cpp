@@ -36,7 +36,7 @@ int ListBoxExtendedPart::Dpi() const { return formWindow_.Dpi(); }
 HWND ListBoxExtendedPart::Create(HWND parent, const RECT& rect, int id) {
   HWND hwnd = SurfaceWindow::Create(kClassName, parent, rect, id, WS_VSCROLL | WS_TABSTOP, 0);
   if (!hwnd) return nullptr;
-  painter_.OpenTheme(hwnd);
+  painter_.OpenTheme(hwnd, Dpi());
 
   // One tool for the whole list; its text is asked for whenever the tip is about to show, and is
   // the tool tip of the element under the mouse.
@@ -68,7 +68,7 @@ void ListBoxExtendedPart::Update(ui::Property) {
 
 void ListBoxExtendedPart::DpiChanged(int) {
   if (!Handle()) return;
-  painter_.OpenTheme(Handle());  // also forgets what was drawn at the old DPI
+  painter_.OpenTheme(Handle(), Dpi());
   SyncScrollBarWidth();
   list_.Resize();
   Invalidate();
@@ -298,7 +298,7 @@ LRESULT ListBoxExtendedPart::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
       if (OnToolTipText(*reinterpret_cast<NMHDR*>(lParam))) return 0;
       break;
     case WM_THEMECHANGED:
-      painter_.OpenTheme(Handle());
+      painter_.OpenTheme(Handle(), Dpi());
       Invalidate();
       return 0;
     case WM_SYSCOLORCHANGE:

@@ -43,8 +43,12 @@ std::string PictureKey(const ui::Picture& picture) {
 
 }  // namespace
 
-void RowListPainter::OpenTheme(HWND hwnd) {
-  theme_.Reset(::OpenThemeData(hwnd, L"BUTTON"));
+void RowListPainter::OpenTheme(HWND hwnd, int dpi) {
+  // Theme parts measured at the window's DPI where the system offers it (Windows 10 1703 on).
+  using OpenForDpi = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
+  static const auto openForDpi = reinterpret_cast<OpenForDpi>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("uxtheme.dll"), "OpenThemeDataForDpi")));
+  theme_.Reset(openForDpi ? openForDpi(hwnd, L"BUTTON", static_cast<UINT>(dpi)) : ::OpenThemeData(hwnd, L"BUTTON"));
   cache_.Clear();
 }
 

@@ -29,8 +29,9 @@ struct PaintState {
 class RowListPainter {
  public:
   explicit RowListPainter(ui::win32::FormWindow& form) : form_(form) {}
-  // The button theme of the window (again after a theme or DPI change); none under the classic look.
-  void OpenTheme(HWND hwnd);
+  // The button theme of the window at its DPI (again after a theme or DPI change); none under the
+  // classic look. Forgets what was drawn with the old one.
+  void OpenTheme(HWND hwnd, int dpi);
   void CloseTheme() { theme_.Reset(); }
   // Forget drawn elements (the system's colours or the DPI changed).
   void ForgetDrawings() { cache_.Clear(); }
