@@ -23,7 +23,6 @@ class RenderCache {
   void Paint(HDC dc, const RECT& box, const std::string& key, COLORREF background, const Draw& draw,
              const ui::Picture& keep = {});
   void Clear() { entries_.clear(); }
-  size_t Size() const { return entries_.size(); }
 
  private:
   struct Entry {
