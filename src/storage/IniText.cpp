@@ -46,20 +46,22 @@ bool IniLineReader::Next(IniLine& line) {
     std::string_view name = content.substr(1);
     std::size_t close = name.find(']');
     if (close != std::string_view::npos) name = name.substr(0, close);
-    line.name = CutAtNul(name);
+    line.name = CutAtNul(TrimBlanks(name));
   } else if (content.front() == ';') {
     line.kind = IniLine::Kind::Comment;
   } else {
+    line.kind = IniLine::Kind::Key;
     std::size_t eq = content.find('=');
-    if (eq == std::string_view::npos) {
-      line.kind = IniLine::Kind::Other;
-    } else {
-      line.kind = IniLine::Kind::Key;
-      line.name = CutAtNul(TrimBlanks(content.substr(0, eq)));
-      std::size_t at = static_cast<std::size_t>(content.data() - text_.data()) + eq + 1;
+    line.hasEquals = eq != std::string_view::npos;
+    line.name = CutAtNul(TrimBlanks(content.substr(0, eq)));
+    const std::size_t contentBegin = static_cast<std::size_t>(content.data() - text_.data());
+    if (line.hasEquals) {
+      std::size_t at = contentBegin + eq + 1;
       while (at < line.end && IsBlank(text_[at])) ++at;
       line.valueBegin = at;
       line.value = CutAtNul(TrimBlanks(text_.substr(at, line.end - at)));
+    } else {
+      line.valueBegin = contentBegin + content.size();
     }
   }
   return true;
@@ -119,6 +121,7 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
         std::string out;
         out.reserve(text.size() + value.size());
         out.append(text.substr(0, line.valueBegin));
+        if (!line.hasEquals) out.append("=");
         out.append(value);
         out.append(text.substr(line.end));
         return out;

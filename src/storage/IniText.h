@@ -7,9 +7,10 @@
 //  - lines end in CR LF, LF or CR; blanks (space, tab) around a line, a name or a value do not
 //    count; a NUL byte ends a name or value;
 //  - "[" starts a section header; the name ends at the first "]" (a header without "]" is still
-//    a header, its name running to the end of the line); blanks inside the brackets belong to it;
-//  - ";" starts a comment line; a line without "=" is no key; keys before any section belong to
-//    none; there is no byte-order-mark handling (its bytes are part of the first line);
+//    a header, its name running to the end of the line) and is trimmed of blanks;
+//  - ";" starts a comment line; a line without "=" is a key without a value (it reads as empty
+//    and hides a later copy of the key); keys before any section belong to none; there is no
+//    byte-order-mark handling (its bytes are part of the first line);
 //  - names compare without regard to letter case (ASCII); the first copy of a section wins and a
 //    later copy is invisible; within it the first copy of a key wins;
 //  - a value enclosed in one pair of matching quotes (" or ') loses them, and the caller's
@@ -26,14 +27,16 @@ namespace sequora::storage {
 inline constexpr std::size_t kIniValueMax = 148;
 
 struct IniLine {
-  enum class Kind { Blank, Comment, Section, Key, Other };
+  enum class Kind { Blank, Comment, Section, Key };
   Kind kind = Kind::Blank;
   std::string_view name;   // Section: the header's name; Key: the key (trimmed, cut at a NUL)
   std::string_view value;  // Key: the stored value, trimmed, cut at a NUL, quotes still on
   std::size_t begin = 0;       // first byte of the line
   std::size_t end = 0;         // one past its last byte, line ending excluded
   std::size_t next = 0;        // first byte of the next line (after the line ending)
-  std::size_t valueBegin = 0;  // Key: first byte after "=" and the blanks that follow it
+  std::size_t valueBegin = 0;  // Key: first byte after "=" and the blanks that follow it (without
+                               // "=": the end of the key text, where "=" and a value would go)
+  bool hasEquals = false;      // Key: the line has "=" (else it reads as an empty value)
 };
 
 // Walks the lines of an INI text in order.

@@ -51,7 +51,7 @@ inline std::vector<CorpusFile> IniCorpus() {
 
 inline const std::vector<std::string>& CorpusSections() {
   static const std::vector<std::string> s = {"Main", "main", " Main ", "Second", " Second ", "Second] trailing",
-                                             "Main]x", "Missing", "MainSettings", "ProgramList", ""};
+                                             "Main]x", "Missing", "MainSettings", "ProgramList", "Another"};
   return s;
 }
 
@@ -59,7 +59,7 @@ inline const std::vector<std::string>& CorpusKeys() {
   static const std::vector<std::string> k = {"Key", "key", " Key\t", "Other", "A", "B", "C", "D", "E", "F",
                                              "Hash", "#Hash", ";Key", "Missing", "StartMinimized",
                                              "Program1", "program1dir", "Program1ConfirmMessageBoxNr",
-                                             "Oth", "[Second"};
+                                             "Oth", "[Second", "Brand New", "K"};
   return k;
 }
 

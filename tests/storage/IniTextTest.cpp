@@ -29,11 +29,13 @@ TEST(IniRead, HeadersCommentsAndStrayLines) {
       "[Open\r\nC=open\r\n[ Spaced ]\r\nD=spaced\r\n";
   EXPECT_EQ(Read(text, "", "Orphan"), std::nullopt);  // keys before any section belong to none
   EXPECT_EQ(Read(text, "Bom", "A"), std::nullopt);    // the BOM is part of the first line
-  EXPECT_EQ(Read(text, "Sec", "B"), "real");          // the name ends at the first "]"
-  EXPECT_EQ(Read(text, "Sec", ";B"), std::nullopt);
+  EXPECT_EQ(Read(text, "Sec", ";B"), std::nullopt);   // the name ends at the first "]"
+  EXPECT_EQ(Read(text, "Sec", "B"), "");              // a line without "=" is an empty key ...
+  EXPECT_EQ(SetIniValue(text, "Sec", "B", "set"), "Orphan=1\r\n\xEF\xBB\xBF[Bom]\r\nA=bom\r\n[Sec]ion]\r\n;B=comment\r\n"
+                                                "B=set\r\nB=real\r\n[Open\r\nC=open\r\n[ Spaced ]\r\nD=spaced\r\n");
   EXPECT_EQ(Read(text, "Open", "C"), "open");         // a header lacking "]" still counts
-  EXPECT_EQ(Read(text, "Spaced", "D"), std::nullopt);  // blanks inside the brackets are the name's
-  EXPECT_EQ(Read(text, " Spaced ", "D"), std::nullopt);
+  EXPECT_EQ(Read(text, "Spaced", "D"), "spaced");     // blanks inside the brackets do not count
+  EXPECT_EQ(Read(text, " Spaced ", "D"), "spaced");
 }
 
 TEST(IniRead, QuotesLengthsAndNul) {
