@@ -77,20 +77,15 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-// Every line of `before` is in `after`, in order, except at most `changed` of them.
+// `after` is `before` with lines inserted and at most `changed` of its lines replaced.
 bool KeepsUntouchedLines(const std::string& before, const std::string& after, std::size_t changed) {
   auto a = Lines(before), b = Lines(after);
-  std::size_t j = 0, missing = 0;
-  for (const auto& line : a) {
-    std::size_t k = j;
-    while (k < b.size() && b[k] != line) ++k;
-    if (k == b.size()) {
-      ++missing;
-    } else {
-      j = k + 1;
-    }
-  }
-  return missing <= changed;
+  std::size_t same = 0, sameEnd = 0;
+  while (same < a.size() && same < b.size() && a[same] == b[same]) ++same;
+  while (sameEnd + same < a.size() && sameEnd + same < b.size() &&
+         a[a.size() - 1 - sameEnd] == b[b.size() - 1 - sameEnd])
+    ++sameEnd;
+  return a.size() - same - sameEnd <= changed;
 }
 
 struct Write {
