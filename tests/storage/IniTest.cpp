@@ -120,7 +120,9 @@ TEST_F(IniTest, SeveralKeysGoInOneReplacement) {
 
 TEST_F(IniTest, LargeAndBinaryFilesAreReadAndEditedSafely) {
   std::string big = "[Main]\r\nKey=first\r\n";
-  while (big.size() < 10u * 1024 * 1024) big += "[Filler" + std::to_string(big.size()) + "]\r\nk=v\r\n";
+  const std::string filler = "[Filler]\r\n" + std::string(1000, 'f') + "=" + std::string(1000, 'v') + "\r\n";
+  big.reserve(11u * 1024 * 1024);
+  while (big.size() < 10u * 1024 * 1024) big += filler;
   big += "[Last]\r\nKey=end\r\n";
   fs.PutFile(path, big);
   EXPECT_EQ(ini.ReadIni("Last", "Key", path, "", true), "end");
