@@ -47,11 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t pick = data[0];
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
+  // Key-by-key reads dominate the cost: each input probes every section with three of the keys.
   const IniSnapshot snapshot(text);
   for (const char* s : kSections) {
-    for (const char* k : kKeys) {
-      auto one = LookupIniValue(text, s, k);
-      Check(one == snapshot.Lookup(s, k));
+    for (std::size_t k : {pick % std::size(kKeys), (pick / 3u) % std::size(kKeys), (pick / 7u) % std::size(kKeys)}) {
+      auto one = LookupIniValue(text, s, kKeys[k]);
+      Check(one == snapshot.Lookup(s, kKeys[k]));
       Check(!one || one->size() <= kIniValueMax);
     }
   }
