@@ -1,34 +1,45 @@
-// Entry point of sequora.exe: a window captioned "Sequora 1.3 Beta" and the message loop.
+// Entry point of sequora.exe. Starting the program means loading the main window: WinMain makes
+// the Windows services, Form1 and the window that shows it, runs Form1's load handler (which
+// decides whether the window shows, minimised or only in the notification area, or whether this
+// second instance ends at once) and then the message loop until the program ends.
 #include <windows.h>
 
-namespace {
+#include "autostart/LnkShellLinks.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "platform/win32/Win32Windows.h"
+#include "run/Form1.h"
+#include "ui/win32/FormWindow.h"
+#include "ui/win32/MessageLoop.h"
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
+using namespace sequora;
 
-}  // namespace
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ui::win32::InitializeUi();
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "SequoraMain";
-  if (!RegisterClassA(&wc)) return 1;
-  HWND hwnd = CreateWindowA("SequoraMain", "Sequora 1.3 Beta", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  platform::win32::Win32FileSystem fileSystem;
+  platform::win32::Win32Environment environment;
+  platform::win32::Win32Dialogs dialogs;
+  platform::win32::Win32Processes processes;
+  platform::win32::Win32Launcher launcher;
+  platform::win32::Win32Windows windows;
+  platform::win32::Win32Registry registry;
+  platform::win32::Win32CodePage codePage;
+  autostart::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
+  platform::win32::Win32ShellLinks shellLinks(&portableLinks);
+  platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks};
+
+  run::Form1 form(services);
+  if (form.Icon().Empty()) form.SetIcon(ui::Picture::Named("sequora"));
+  ui::win32::FormWindow window(form);
+  window.SetEndsProgramOnUnload(true);
+  form.Load();
+  return ui::win32::RunMessageLoop();
 }

@@ -1,6 +1,7 @@
 // Looks at the windows of the desktop it runs in, for the end-to-end tests and the screenshot
 // script (run it in the same Wine desktop as sequora.exe). Writes its findings to a file, because
-// a program started in a Wine desktop has no console to print to.
+// a program started in a Wine desktop has no console to print to; the file appears complete (it is
+// written beside and renamed), so a caller can wait for it.
 //
 //   helper_windowprobe.exe OUT wait TITLE TIMEOUT_MS   first visible top-level window whose title
 //                                                     starts with TITLE: "left top right bottom
@@ -109,9 +110,11 @@ int main(int argc, char** argv) {
   } else {
     code = 1;
   }
-  if (FILE* f = std::fopen(out.c_str(), "wb")) {
+  const std::string temporary = out + ".part";
+  if (FILE* f = std::fopen(temporary.c_str(), "wb")) {
     std::fwrite(result.data(), 1, result.size(), f);
     std::fclose(f);
+    ::MoveFileExA(temporary.c_str(), out.c_str(), MOVEFILE_REPLACE_EXISTING);
   }
   return code;
 }

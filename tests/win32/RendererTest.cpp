@@ -182,9 +182,6 @@ TEST_F(Renderer, ModelChangesReachTheWindows) {
   EXPECT_EQ(::SendMessageA(H(form.Combo1), CB_GETCURSEL, 0, 0), 4);
   form.VScroll1.SetValue(7);
   EXPECT_EQ(::GetScrollPos(H(form.VScroll1), SB_CTL), 7);
-  form.Frame1.SetCaption("Settings");
-  HWND groupBox = ::FindWindowExA(H(form.Frame1), nullptr, "Button", "Settings");
-  EXPECT_TRUE(groupBox);
   form.SetCaption("Sequora 1.3 Beta  5");
   EXPECT_EQ(TextOf(window->Handle()), "Sequora 1.3 Beta  5");
   // A text box style fixed at creation makes a new window with the same text.
@@ -307,7 +304,7 @@ TEST_F(Renderer, TimersTickThroughSetTimer) {
 TEST_F(Renderer, UnloadDestroysEverythingAndLoadingAgainMakesTheSameWindows) {
   HWND top = window->Handle();
   const int children = CountChildren(top);
-  EXPECT_EQ(children, static_cast<int>(form.Controls().size()) + 1);  // + the frame's group box
+  EXPECT_EQ(children, static_cast<int>(form.Controls().size()));  // one window per control
   const DWORD userBefore = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
   const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   for (int round = 0; round < 3; ++round) {

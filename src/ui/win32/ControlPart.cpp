@@ -10,8 +10,7 @@
 namespace sequora::ui::win32 {
 
 namespace {
-constexpr UINT_PTR kMainSubclass = 1;
-constexpr UINT_PTR kHelperSubclass = 2;
+constexpr UINT_PTR kSubclassId = 1;
 // The part behind a window, for lookups by HWND (WM_COMMAND, WM_CTLCOLOR*, ...).
 constexpr char kPartProperty[] = "Sequora.Part";
 }  // namespace
@@ -22,14 +21,6 @@ ControlPart::~ControlPart() { Destroy(); }
 
 int ControlPart::Dpi() const { return form_.Dpi(); }
 
-bool ControlPart::Owns(HWND hwnd) const {
-  if (!hwnd) return false;
-  if (hwnd == hwnd_) return true;
-  for (HWND h : helpers_)
-    if (h == hwnd) return true;
-  return false;
-}
-
 RECT ControlPart::PixelRect() const {
   return TwipsRectToPixels(model_.Left(), model_.Top(), model_.Width(), model_.Height(), Dpi());
 }
@@ -38,12 +29,8 @@ bool ControlPart::Create(HWND parent, int id) {
   id_ = id;
   hwnd_ = CreateWindowIn(parent, WindowRect(), id);
   if (!hwnd_) return false;
-  ::SetWindowSubclass(hwnd_, &ControlPart::SubclassProc, kMainSubclass, reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowSubclass(hwnd_, &ControlPart::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   ::SetPropA(hwnd_, kPartProperty, this);
-  for (HWND helper : helpers_) {
-    ::SetWindowSubclass(helper, &ControlPart::SubclassProc, kHelperSubclass, reinterpret_cast<DWORD_PTR>(this));
-    ::SetPropA(helper, kPartProperty, this);
-  }
   model_.AttachView(this);
   ApplyFont();
   ApplyAll();
@@ -60,7 +47,6 @@ void ControlPart::Destroy() {
   form_.SetToolTip(hwnd, "");
   if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);  // a frame's window may have taken it with it
   hwnd_ = nullptr;
-  helpers_.clear();
 }
 
 HWND ControlPart::CreateChild(const char* className, DWORD style, DWORD exStyle,
@@ -89,7 +75,6 @@ void ControlPart::ApplyFont() {
   if (!hwnd_) return;
   HFONT font = form_.Font(model_.FontSize(), model_.FontBold());
   ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  for (HWND helper : helpers_) ::SendMessageA(helper, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void ControlPart::Recreate() {
@@ -133,7 +118,6 @@ void ControlPart::ApplyShared(Property what) {
     case Property::ForeColor:
     case Property::BackColor:
       ::InvalidateRect(hwnd_, nullptr, TRUE);
-      for (HWND helper : helpers_) ::InvalidateRect(helper, nullptr, TRUE);
       break;
     case Property::ToolTip:
       form_.SetToolTip(hwnd_, model_.ToolTipText());
@@ -178,14 +162,12 @@ LRESULT CALLBACK ControlPart::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, L
   if (!keep || !part->modelAlive_ || part->model_.View() != part)
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
 
-  if (id == kMainSubclass) {
-    LRESULT result = 0;
-    if (part->OnMessage(msg, wParam, lParam, result)) return result;
-  }
+  LRESULT result = 0;
+  if (part->OnMessage(msg, wParam, lParam, result)) return result;
   switch (msg) {
     case WM_SETFOCUS: {
       LRESULT r = ::DefSubclassProc(hwnd, msg, wParam, lParam);
-      if (id == kMainSubclass) part->form_.ControlFocused(part->model_);
+      part->form_.ControlFocused(part->model_);
       return r;
     }
     case WM_LBUTTONDOWN:

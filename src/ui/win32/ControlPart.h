@@ -33,9 +33,7 @@ class ControlPart : public ControlView, public std::enable_shared_from_this<Cont
   int Id() const { return id_; }
   // The window that holds the children of a container (frames); nullptr for other kinds.
   virtual HWND ChildParent() const { return nullptr; }
-  // True when `hwnd` is this part's window or one of its helper windows.
-  bool Owns(HWND hwnd) const;
-  // The part whose window (or helper window) `hwnd` is; nullptr for other windows.
+  // The part whose window `hwnd` is; nullptr for other windows.
   static ControlPart* FromHandle(HWND hwnd);
 
   // Creates the window in `parent` and applies every property. False when the window could not
@@ -90,7 +88,6 @@ class ControlPart : public ControlView, public std::enable_shared_from_this<Cont
   HWND CreateChild(const char* className, DWORD style, DWORD exStyle, const std::string& text,
                    HWND parent, const RECT& rect, int id);
   void SetWindowTextFromModel(const std::string& text);
-  void AddHelperWindow(HWND hwnd) { helpers_.push_back(hwnd); }
   void Recreate();
   int Dpi() const;
   bool updating_ = false;  // set while the model's value is written into the window
@@ -105,7 +102,6 @@ class ControlPart : public ControlView, public std::enable_shared_from_this<Cont
   Control& model_;
   bool modelAlive_ = true;
   HWND hwnd_ = nullptr;
-  std::vector<HWND> helpers_;
   int id_ = 0;
   bool pressed_ = false;  // surfaces: left button went down here
 };

@@ -1,7 +1,16 @@
 // Frame: a container window (children are positioned relative to it and move, hide and disable
-// with it) with a native group box for its border and caption. The container is a control parent,
-// so Tab and mnemonics reach the controls inside.
+// with it) that paints its own group box: the themed one of the BUTTON class where visual styles
+// are on, an etched edge otherwise. The container is a control parent, so Tab and mnemonics reach
+// the controls inside.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include "ui/win32/Dpi.h"
 #include "ui/win32/FormWindow.h"
+#include "ui/win32/GdiCache.h"
 #include "ui/win32/Parts.h"
 #include "ui/win32/SurfaceWindow.h"
 
@@ -16,35 +25,48 @@ class FramePart : public ControlPart {
 
  protected:
   HWND CreateWindowIn(HWND parent, const RECT& rect, int id) override {
-    window_ = std::make_unique<SurfaceWindow>(Form(), [this](HDC dc, const RECT& client) {
-      ::FillRect(dc, &client, Form().Brush(frame_.BackColor()));
-    });
-    HWND hwnd = window_->Create("SequoraFrame", parent, rect, id, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
-    if (!hwnd) return nullptr;
-    groupBox_ = ::CreateWindowExA(0, "BUTTON", frame_.Caption().c_str(),
-                                  WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX | (frame_.Border() ? WS_VISIBLE : 0),
-                                  0, 0, rect.right - rect.left, rect.bottom - rect.top, hwnd,
-                                  nullptr, ModuleInstance(), nullptr);
-    if (groupBox_) AddHelperWindow(groupBox_);
-    return hwnd;
+    window_ = std::make_unique<SurfaceWindow>(Form(), [this](HDC dc, const RECT& client) { Paint(dc, client); });
+    return window_->Create("SequoraFrame", parent, rect, id, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
   }
-  void Update(Property what) override {
-    if (!groupBox_) return;
-    if (what == Property::Text) ::SetWindowTextA(groupBox_, frame_.Caption().c_str());
-    if (what == Property::Style) ::ShowWindow(groupBox_, frame_.Border() ? SW_SHOWNA : SW_HIDE);
-  }
-  bool OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT&) override {
-    // The group box covers the whole frame, below every child.
-    if (msg == WM_SIZE && groupBox_)
-      ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
-    return false;
-  }
+  void Update(Property) override { ::InvalidateRect(Handle(), nullptr, TRUE); }
   bool IsSurface() const override { return true; }
 
  private:
+  void Paint(HDC dc, const RECT& client) {
+    ::FillRect(dc, &client, Form().Brush(frame_.BackColor()));
+    if (!frame_.Border()) return;
+    HGDIOBJ oldFont = ::SelectObject(dc, Form().Font(frame_.FontSize(), frame_.FontBold()));
+    const std::string& caption = frame_.Caption();
+    SIZE text{0, 0};
+    ::GetTextExtentPoint32A(dc, caption.empty() ? "M" : caption.c_str(), caption.empty() ? 1 : static_cast<int>(caption.size()), &text);
+    RECT box = client;
+    box.top += text.cy / 2;
+    const int indent = ScalePixels(8, Dpi()), pad = ScalePixels(2, Dpi());
+    RECT label{client.left + indent, client.top, client.left + indent + text.cx + 2 * pad, client.top + text.cy};
+    COLORREF textColour = ToColorRef(frame_.ForeColor());
+    HTHEME theme = ::OpenThemeData(Handle(), L"BUTTON");
+    if (theme) {
+      int state = frame_.Enabled() ? GBS_NORMAL : GBS_DISABLED;
+      ::DrawThemeBackground(theme, dc, BP_GROUPBOX, state, &box, nullptr);
+      COLORREF themed;
+      if (frame_.ForeColor() == kWindowText && SUCCEEDED(::GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &themed)))
+        textColour = themed;
+      ::CloseThemeData(theme);
+    } else {
+      ::DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
+    }
+    if (!caption.empty()) {
+      ::FillRect(dc, &label, Form().Brush(frame_.BackColor()));
+      ::SetBkMode(dc, TRANSPARENT);
+      ::SetTextColor(dc, frame_.Enabled() ? textColour : ::GetSysColor(COLOR_GRAYTEXT));
+      ::InflateRect(&label, -pad, 0);
+      ::DrawTextA(dc, caption.c_str(), -1, &label, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+    }
+    ::SelectObject(dc, oldFont);
+  }
+
   Frame& frame_;
   std::unique_ptr<SurfaceWindow> window_;
-  HWND groupBox_ = nullptr;  // a child of the frame's window, destroyed with it
 };
 
 }  // namespace
