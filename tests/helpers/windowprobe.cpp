@@ -10,7 +10,12 @@
 //                                                     "class|text|left top right bottom|visible"
 //                                                     (screen coordinates)
 //   helper_windowprobe.exe OUT count TITLE             number of windows of that window's process
+//   helper_windowprobe.exe OUT gone TITLE TIMEOUT_MS   "gone" once no visible top-level window's
+//                                                     title starts with TITLE (exit 1 when one stays)
+//   helper_windowprobe.exe OUT processes EXE           number of running processes named EXE
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <string>
@@ -85,7 +90,27 @@ int main(int argc, char** argv) {
   const std::string out = argv[1], command = argv[2], title = argv[3];
   std::string result;
   int code = 0;
-  if (command == "wait") {
+  if (command == "processes") {
+    int count = 0;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+      for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry))
+        count += ::lstrcmpiA(entry.szExeFile, title.c_str()) == 0;
+      ::CloseHandle(snapshot);
+    }
+    result = std::to_string(count) + "\n";
+  } else if (command == "gone") {
+    DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;
+    DWORD start = ::GetTickCount();
+    while (FindTopWindow(title) && ::GetTickCount() - start < timeout) ::Sleep(100);
+    if (FindTopWindow(title)) {
+      code = 1;
+    } else {
+      result = "gone\n";
+    }
+  } else if (command == "wait") {
     DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;
     DWORD start = ::GetTickCount();
     HWND hwnd = nullptr;
