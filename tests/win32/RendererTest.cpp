@@ -158,6 +158,22 @@ TEST_F(Renderer, CreatesOneWindowPerControlWithClassTextAndPixelGeometry) {
   EXPECT_TRUE(::IsWindowVisible(H(form.Label1)));
 }
 
+TEST_F(Renderer, FontsFollowSizeAndWeight) {
+  auto fontOf = [&](const Control& c) {
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(H(c), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font;
+  };
+  LOGFONTA standard = fontOf(form.Label1);
+  EXPECT_LT(standard.lfHeight, 0);
+  EXPECT_LT(standard.lfWeight, FW_BOLD);
+  form.Label1.SetFont(28, true);
+  LOGFONTA big = fontOf(form.Label1);
+  EXPECT_EQ(big.lfHeight, -37);  // 28 pt at 96 DPI
+  EXPECT_EQ(big.lfWeight, FW_BOLD);
+  EXPECT_STREQ(big.lfFaceName, standard.lfFaceName);
+}
+
 TEST_F(Renderer, ModelChangesReachTheWindows) {
   form.Label1.SetCaption("12");
   EXPECT_EQ(TextOf(H(form.Label1)), "12");
