@@ -26,7 +26,9 @@ void Tip(ui::Control& c, const char* text) { c.SetToolTipText(text); }
 
 void Form1::Layout() {
   SetBorder(ui::BorderStyle::FixedSingle);
-  Move(-1, -1, 10440, 8400);  // client area about 10200 x 7800
+  // Outer size: the client area is about 10200 x 7700 (it depends on the frame of the Windows
+  // version); the status box ends 7680 down, with a margin like the sides'.
+  Move(-1, -1, 10440, 8280);
 
   // ---- Head: countdown, next program, run buttons, window buttons -----------------------------
   Place(Label1, 120, 120, 1560, 840);
