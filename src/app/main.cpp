@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "autostart/LnkShellLinks.h"
+#include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32Dialogs.h"
@@ -23,6 +24,7 @@ using namespace sequora;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::win32::InitializeUi();
+  controls::win32::RegisterListBoxExtendedPart();
 
   platform::win32::Win32FileSystem fileSystem;
   platform::win32::Win32Environment environment;
