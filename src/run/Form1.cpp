@@ -9,6 +9,16 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
   OnUnload = [this] { Form_Unload(); };
   Command1.Click = [this] { Command1_Click(); };
   Timer1.Tick = [this] { Timer1_Timer(); };
+  Timer2.Tick = [this] { Timer2_Timer(); };
+  Command4.Click = [this] { PAUSE_SWITCH(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command12.Click = [this] { Command12_Click(); };
+  // The row filters rebuild the status view, and with it the rows.
+  HideEmptyCheck.Click = [this] {
+    int first = CurrentEntry;
+    FillText1Text(first);
+  };
+  OnlyActiveCheck.Click = HideEmptyCheck.Click;
   ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   RunCurrentBtn.Click = [this] { RunCurrentBtn_Click(); };

@@ -9,10 +9,15 @@
 //   Form1Load.cpp      the load handler, the previous-instance check
 //   Form1Shutdown.cpp  query-unload, unload, "E&xit"
 //   Form1Countdown.cpp the countdown tick (Timer1)
+//   Sequencer*.cpp     the startup run: RunStartupList and its entry loop (SequencerRun.cpp),
+//                      WaitStartupDelay and the wait tick Timer2 (SequencerWait.cpp), pause,
+//                      cut-short and pass-over (SequencerButtons.cpp); design in run/Sequencer.h
+//   StatusView.cpp     FillText1Text, RunPaths, the E_ListBox_ handlers of the row list control
 //   Form1Status.cpp    running checks and entry status on the program list (module Prozess)
 //   Form1Launch.cpp    run-now of the editor and of a list row (module RunFile)
 //   Log.cpp            AddLog, GetLog and the log buttons
-//   Form1Seams.cpp     calls into parts not built yet, each with one line that later work replaces
+//   Form1Seams.cpp     calls into parts not built yet, each with one line that later work replaces;
+//                      they are virtual so that tests can watch the calls
 //
 // Named pictures used here (the renderer draws them as vector glyphs):
 //   "pause"   pause the run (Command4 while running, PauseTmpPix)
@@ -23,11 +28,14 @@
 //   "tray"    go to the notification area (Command13)
 //   "save"    save (Command5, Command9)
 //   "run"     run the entry now (RunCurrentBtn)
+#include <array>
 #include <cstdint>
 #include <string>
 
+#include "controls/ListBoxHost.h"
 #include "platform/Platform.h"
 #include "run/Prozess.h"
+#include "run/Sequencer.h"
 #include "storage/ProgramList.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -48,7 +56,12 @@ struct EntryStatus {
   bool skip = false;
 };
 
-class Form1 : public ui::Form {
+// RunPaths: per entry (rows 1..101 used) the folder with its separator, the program file and the
+// parameters, as the run starts them.
+using RunPathRow = std::array<std::string, 3>;
+using RunPathTable = std::array<RunPathRow, 104>;
+
+class Form1 : public ui::Form, public controls::ListBoxHost {
  public:
   explicit Form1(platform::Platform platform);
   ~Form1() override;
@@ -72,6 +85,9 @@ class Form1 : public ui::Form {
   std::string BaseCaption;
   std::string LogText;  // every log entry since start, each followed by CR
   storage::ProgramList ProgramList;
+  RunPathTable RunPaths{};  // filled by FillText1Text
+  int left = 0;             // status view: entries left to start
+  int disabled = 0;         // status view: entries passed over
 
   // ---- Operations other windows call ---------------------------------------------------------
   const std::string& GetStartPfad() const { return AppDir; }
@@ -84,13 +100,38 @@ class Form1 : public ui::Form {
 
   // Launcher (Form1Launch.cpp): see run/LaunchProgram.h.
   void LaunchProgram(const std::string& command, int style, const std::string& params, std::string& dir);
-  // Run button of list row `row` (zero-based; entry row + 1).
-  void E_ListBox_Button1_Click(int row);
   void RunCurrentBtn_Click();
+
+  // Startup sequencer (Sequencer*.cpp, run/Sequencer.h).
+  void RunStartupList();
+  void WaitStartupDelay(int delay);
+  void PAUSE_SWITCH();
+  void MarkEntrySkipped(int entry);
+  bool RunEnded() const { return sequencer_.phase == RunPhase::Ended; }
+  RunPhase Phase() const { return sequencer_.phase; }
+
+  // Status view (StatusView.cpp). `firstEntry` below 0 is replaced by CurrentEntry.
+  void FillText1Text(int& firstEntry);
+  // Greys (or blackens) the first text of the row of control entry `controlEntry` (entry - 1).
+  void e_ListBox_SetTextDisabled(int controlEntry, bool grey);
+
+  // Calls of the row list control, with its entry number of the row (entry - 1).
+  void E_ListBox_Button1_Click(int row) override;  // Form1Launch.cpp: ask, then run the entry
+  void E_ListBox_Button2_Click(int row) override;
+  void E_ListBox_Picture1_Click(int row) override;
+  void E_ListBox_Picture2_Click(int row) override;
+  void E_ListBox_Picture3_Click(int row) override;
+  void E_ListBox_Check1_Click(int row, int value) override;
+  void E_ListBox_Check2_Click(int row, int value) override;
+  void E_ListBox_Text1_GotFocus(int row, const std::string& text) override;
+  void E_ListBox_Text2_GotFocus(int row, const std::string& text) override;
+  void E_ListBox_Text1_LostFocus(int row, const std::string& text) override;
+  void E_ListBox_Text2_LostFocus(int row, const std::string& text) override;
 
   // Program list and entry status (Form1Status.cpp). The forms with a ProcessScan are for
   // callers that test many entries: they share one look at the processes and windows.
   void ReloadProgrammListeObj();
+  void ReloadProgrammListeObj(const ProcessScan& scan);
   void CheckProgramRunning(int entry);
   void CheckProgramRunning(int entry, const ProcessScan& scan);
   void CheckIfProgrammIsDisabled(int entry, EntryStatus& status);
@@ -102,6 +143,9 @@ class Form1 : public ui::Form {
   void Form_Unload();
   void Command1_Click();  // "E&xit"
   void Timer1_Timer();    // countdown tick
+  void Timer2_Timer();    // wait tick
+  void Command2_Click();   // cut the wait short
+  void Command12_Click();  // pass over the next program
   void ShowLogFileBtn_Click();
   void Command15_Click();  // "Warnings!"
 
@@ -119,6 +163,8 @@ class Form1 : public ui::Form {
 
   // Program list and status text.
   ui::Frame ListFrame{*this, "ListFrame"};
+  ui::CheckBox HideEmptyCheck{*this, "HideEmptyCheck"};    // "Hide Empty"
+  ui::CheckBox OnlyActiveCheck{*this, "OnlyActiveCheck"};  // "Hide Disabled"
   ui::TextBox Text1{*this, "Text1"};  // status of the startup list
   ui::ListBox SortierList{*this, "SortierList"};  // hidden: one line per entry
 
@@ -168,23 +214,46 @@ class Form1 : public ui::Form {
   void DeleteLogFileOnStartup();    // load step 8
   std::string ReadSetting(const std::string& key, const std::string& defaultValue);
 
+  // The startup run (Sequencer*.cpp).
+  SequencerState sequencer_;
+  void AutostartPreScan();
+  void RunEntries();
+  bool StartEntry(const ProcessScan& scan);
+  void BeginWaitPass();
+  void WaitTickSeen();
+  void FinishWait();
+  void LaunchCurrentEntry();
+  void EndRun();
+  void StopSequencer();
+
   // ---- Seams: calls into parts that are not built yet (Form1Seams.cpp) -----------------------
-  void PrepareEditor();                        // image lists, list text area, editor buttons
-  void SetUpdateLink();                        // the online-update link's download address
-  void SetupIconList();                        // the program icon list
-  void OpenSettingsPanel();                    // the action of the settings button Command11
-  void FillText1Text(int& firstEntry);         // the status view; reloads the program list
-  void Command7_Click();                       // the editor's entry selection (next entry)
-  void Command14_Click();                      // the import window, modal, timers held
-  void RefreshGroupList();                     // the group names in QuestionCombo
-  void OpenGroupConfirmation(int entry, int group);
-  void SetTrayMode(bool hide);
-  void ChangeToolTipText(const std::string& text);  // the notification icon's tooltip
-  void CloseFrameBtn_Click();                  // close the side panel
-  void RemoveTrayIcon();
-  void UnloadSecondaryWindows();               // MsgBoxForm, SystemTray and ImportForm if loaded
-  void UnloadSystemTray();
-  void RunStartupList();                       // the startup run
+  // Virtual so that tests can watch them; the work that replaces one may drop that.
+  virtual void PrepareEditor();                // image lists, list text area, editor buttons
+  virtual void SetUpdateLink();                // the online-update link's download address
+  virtual void SetupIconList();                // the program icon list
+  virtual void OpenSettingsPanel();            // the action of the settings button Command11
+  virtual void Command7_Click();               // the editor's entry selection (next entry)
+  virtual void Command14_Click();              // the import window, modal, timers held
+  virtual void RefreshGroupList();             // the group names in QuestionCombo
+  virtual void OpenGroupConfirmation(int entry, int group);
+  virtual void SetTrayMode(bool hide);
+  virtual void ChangeToolTipText(const std::string& text);  // the notification icon's tooltip
+  virtual void CloseFrameBtn_Click();          // close the side panel
+  virtual void RemoveTrayIcon();
+  virtual void UnloadSecondaryWindows();       // MsgBoxForm, SystemTray and ImportForm if loaded
+  virtual void UnloadSystemTray();
+  // Does Windows start `programCall` (folder + file) itself? With `removeDoubles` it also takes
+  // the item out of the Windows autostart. Until that test exists: never.
+  virtual void CheckWindowsAutostart(const std::string& programCall, bool removeDoubles, bool& found);
+  virtual void UnloadImportForm();             // the hidden import window the test used
+  // The row list control, through the editor's list fill.
+  virtual void FillExtendedList(int selectEntry);      // refill every row; select `selectEntry`
+  virtual void AddToExtendedList(int entry, bool redraw);  // refill the row of `entry`
+  virtual int ListRowOfEntry(int controlEntry);        // Get_INTERNALListIndex; -1 without a row
+  virtual void HighlightListRow(int controlEntry);     // select and highlight that entry's row
+  virtual ui::TextBox* ListRowText1(int controlEntry); // the row's first text; null without one
+  virtual void SelectEntryInEditor(int entry);         // show the entry in the editor
+  virtual void ShowGroupSetup(int entry);              // the group set-up for the entry's group
 };
 
 }  // namespace sequora::run

@@ -67,6 +67,10 @@ void Form1::Layout() {
   // ---- Program list, side panels, status text --------------------------------------------------
   Place(ListFrame, 120, 1200, 9960, 4200);
   ListFrame.SetCaption("Startup list");
+  Place(HideEmptyCheck, 240, 3840, 1800, 285, &ListFrame);
+  HideEmptyCheck.SetCaption("Hide Empty");
+  Place(OnlyActiveCheck, 2160, 3840, 1800, 285, &ListFrame);
+  OnlyActiveCheck.SetCaption("Hide Disabled");
   Place(Text1, 120, 5520, 9960, 2160);
   Text1.SetMultiLine(true);
   Text1.SetLocked(true);

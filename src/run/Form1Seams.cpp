@@ -8,8 +8,6 @@ void Form1::PrepareEditor() {}      // entry editor and program icons
 void Form1::SetUpdateLink() {}      // About box and online update
 void Form1::SetupIconList() {}      // program icons
 void Form1::OpenSettingsPanel() {}  // main settings panel (Command11)
-// Status view: until it exists, the rebuild only reloads the program list.
-void Form1::FillText1Text(int& /*firstEntry*/) { ReloadProgrammListeObj(); }
 void Form1::Command7_Click() {}                        // entry editor
 void Form1::Command14_Click() {}                       // import window
 void Form1::RefreshGroupList() {}                      // confirmation groups
@@ -20,6 +18,14 @@ void Form1::CloseFrameBtn_Click() {}                   // entry editor
 void Form1::RemoveTrayIcon() {}                        // notification-area icon
 void Form1::UnloadSecondaryWindows() {}                // group confirmation, tray, import window
 void Form1::UnloadSystemTray() {}                      // notification-area icon
-void Form1::RunStartupList() {}                        // startup sequencer
+void Form1::CheckWindowsAutostart(const std::string&, bool, bool& found) { found = false; }  // autorun duplicates
+void Form1::UnloadImportForm() {}                      // import window
+void Form1::FillExtendedList(int) {}                   // entry editor: list fill
+void Form1::AddToExtendedList(int, bool) {}            // entry editor: one row
+int Form1::ListRowOfEntry(int) { return -1; }          // row list control in the main window
+void Form1::HighlightListRow(int) {}                   // row list control in the main window
+ui::TextBox* Form1::ListRowText1(int) { return nullptr; }  // row list control in the main window
+void Form1::SelectEntryInEditor(int) {}                // entry editor (SetNewIndex)
+void Form1::ShowGroupSetup(int) {}                     // confirmation groups
 
 }  // namespace sequora::run

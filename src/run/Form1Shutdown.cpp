@@ -12,6 +12,7 @@ void Form1::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) {
 }
 
 void Form1::Form_Unload() {
+  StopSequencer();  // the run ends with its window
   if (!TrayRemoved) {
     RemoveTrayIcon();
     UnloadSystemTray();
@@ -22,6 +23,7 @@ void Form1::Form_Unload() {
 void Form1::Command1_Click() {
   bool cancel = false;
   Form_QueryUnload(cancel, ui::UnloadMode::Code);
+  StopSequencer();
   platform_.windows.EndProgram(0);
 }
 

@@ -5,8 +5,9 @@
 
 namespace sequora::run {
 
-void Form1::ReloadProgrammListeObj() {
-  ProcessScan scan(platform_.processes);
+void Form1::ReloadProgrammListeObj() { ReloadProgrammListeObj(ProcessScan(platform_.processes)); }
+
+void Form1::ReloadProgrammListeObj(const ProcessScan& scan) {
   storage::ProgramListContext context{platform_.fileSystem, IniPath,
                                       [this] { return static_cast<std::int16_t>(DefaultDelay); },
                                       [this, &scan](int n) { CheckProgramRunning(n, scan); }};

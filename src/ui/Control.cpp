@@ -196,6 +196,12 @@ void ItemList::Clear() {
   Notify(Property::Items);
 }
 
+void ItemList::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  listIndex_ = -1;
+  Notify(Property::Items);
+}
+
 void ItemList::SetListIndex(int index) {
   if (index < -1 || index >= ListCount() || index == listIndex_) return;
   listIndex_ = index;

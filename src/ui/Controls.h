@@ -118,6 +118,8 @@ class ItemList : public Control {
   void AddItem(std::string text);
   void RemoveItem(int index);
   void Clear();
+  // Replaces every item at once (one change for the view); no row stays selected, as after Clear.
+  void SetItems(std::vector<std::string> items);
   const std::vector<std::string>& Items() const { return items_; }
   int ListIndex() const { return listIndex_; }
   // Raises Click when the index differs (also when set from code); out of range: no change.
