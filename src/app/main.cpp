@@ -15,6 +15,7 @@
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellLinks.h"
+#include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32Windows.h"
 #include "run/Form1.h"
 #include "ui/win32/FormWindow.h"
@@ -36,12 +37,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::win32::Win32CodePage codePage;
   autostart::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
   platform::win32::Win32ShellLinks shellLinks(&portableLinks);
-  platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks};
+  platform::win32::Win32Tray tray;
+  platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
+                              tray};
 
   run::Form1 form(services);
   if (form.Icon().Empty()) form.SetIcon(ui::Picture::Named("sequora"));
   ui::win32::FormWindow window(form);
   window.SetEndsProgramOnUnload(true);
+  // Form1's other windows are shown by windows of their own, unowned: the confirmation window
+  // must stay on screen while the main window is minimised or in the notification area.
+  ui::win32::FormWindow confirmWindow(form.msgBoxForm);
   form.Load();
   return ui::win32::RunMessageLoop();
 }

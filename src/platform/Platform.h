@@ -10,6 +10,7 @@
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/ShellLinks.h"
+#include "platform/Tray.h"
 #include "platform/Windows.h"
 
 namespace sequora::platform {
@@ -23,6 +24,7 @@ struct Platform {
   Windows& windows;
   Registry& registry;
   ShellLinks& shellLinks;
+  Tray& tray;
 };
 
 }  // namespace sequora::platform

@@ -16,6 +16,8 @@
 //   Form1Status.cpp    running checks and entry status on the program list (module Prozess)
 //   Form1Launch.cpp    run-now of the editor and of a list row (module RunFile)
 //   Log.cpp            AddLog, GetLog and the log buttons
+//   Form1Confirm.cpp   group confirmation: opening MsgBoxForm, the groups' decisions
+//   Form1Tray.cpp      the notification-area icon (SystemTray), unloading the other windows
 //   Form1Seams.cpp     calls into parts not built yet, each with one line that later work replaces;
 //                      they are virtual so that tests can watch the calls
 //
@@ -34,8 +36,10 @@
 
 #include "controls/ListBoxHost.h"
 #include "platform/Platform.h"
+#include "run/MsgBoxForm.h"
 #include "run/Prozess.h"
 #include "run/Sequencer.h"
+#include "shell/SystemTray.h"
 #include "storage/ProgramList.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -137,6 +141,23 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   void CheckIfProgrammIsDisabled(int entry, EntryStatus& status);
   void CheckIfProgrammIsDisabled(int entry, const ProcessScan& scan, EntryStatus& status);
 
+  // Group confirmation (Form1Confirm.cpp), with the window msgBoxForm. Virtual where tests of
+  // the run watch the calls.
+  virtual void OpenGroupConfirmation(int entry, int group);
+  void ShowNextConfirmDialog(bool& result);
+  void SetConfirmStatus(int group, int state);
+  void SetConfirmMessageVisible(bool flag) { ConfirmWindowOpen = flag; }
+
+  // Notification area (Form1Tray.cpp), with the window systemTray.
+  virtual void SetTrayMode(bool hide);
+  virtual void ChangeToolTipText(const std::string& text);
+  virtual void RemoveTrayIcon();
+
+  // Program icons: the icon of entry n into `target` (from `path` when given); the path of entry
+  // n's icon file when that file does not exist, "" when it does.
+  void LoadProgrIcon(int n, ui::PictureBox& target, const std::string& path = "");
+  std::string IsIconAvailable(int n);
+
   // ---- Handlers ------------------------------------------------------------------------------
   void Form_Load();
   void Form_QueryUnload(bool& cancel, ui::UnloadMode mode);
@@ -235,13 +256,7 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   virtual void Command7_Click();               // the editor's entry selection (next entry)
   virtual void Command14_Click();              // the import window, modal, timers held
   virtual void RefreshGroupList();             // the group names in QuestionCombo
-  virtual void OpenGroupConfirmation(int entry, int group);
-  virtual void SetTrayMode(bool hide);
-  virtual void ChangeToolTipText(const std::string& text);  // the notification icon's tooltip
   virtual void CloseFrameBtn_Click();          // close the side panel
-  virtual void RemoveTrayIcon();
-  virtual void UnloadSecondaryWindows();       // MsgBoxForm, SystemTray and ImportForm if loaded
-  virtual void UnloadSystemTray();
   // Does Windows start `programCall` (folder + file) itself? With `removeDoubles` it also takes
   // the item out of the Windows autostart. Until that test exists: never.
   virtual void CheckWindowsAutostart(const std::string& programCall, bool removeDoubles, bool& found);
@@ -254,6 +269,15 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   virtual ui::TextBox* ListRowText1(int controlEntry); // the row's first text; null without one
   virtual void SelectEntryInEditor(int entry);         // show the entry in the editor
   virtual void ShowGroupSetup(int entry);              // the group set-up for the entry's group
+
+  virtual void UnloadSecondaryWindows();  // Form1Tray.cpp: MsgBoxForm, SystemTray, ImportForm if loaded
+  virtual void UnloadSystemTray();
+
+ public:
+  // ---- The windows Form1 owns (after platform_, which they use) --------------------------------
+  // The renderer shows them when they are shown, like Form1 itself.
+  MsgBoxForm msgBoxForm{*this, platform_};
+  shell::SystemTray systemTray{platform_.tray, platform_.windows};
 };
 
 }  // namespace sequora::run

@@ -11,13 +11,7 @@ void Form1::OpenSettingsPanel() {}  // main settings panel (Command11)
 void Form1::Command7_Click() {}                        // entry editor
 void Form1::Command14_Click() {}                       // import window
 void Form1::RefreshGroupList() {}                      // confirmation groups
-void Form1::OpenGroupConfirmation(int, int) {}         // group start confirmation
-void Form1::SetTrayMode(bool) {}                       // notification-area icon
-void Form1::ChangeToolTipText(const std::string&) {}  // notification-area icon
 void Form1::CloseFrameBtn_Click() {}                   // entry editor
-void Form1::RemoveTrayIcon() {}                        // notification-area icon
-void Form1::UnloadSecondaryWindows() {}                // group confirmation, tray, import window
-void Form1::UnloadSystemTray() {}                      // notification-area icon
 void Form1::CheckWindowsAutostart(const std::string&, bool, bool& found) { found = false; }  // autorun duplicates
 void Form1::UnloadImportForm() {}                      // import window
 void Form1::FillExtendedList(int) {}                   // entry editor: list fill
@@ -27,5 +21,10 @@ void Form1::HighlightListRow(int) {}                   // row list control in th
 ui::TextBox* Form1::ListRowText1(int) { return nullptr; }  // row list control in the main window
 void Form1::SelectEntryInEditor(int) {}                // entry editor (SetNewIndex)
 void Form1::ShowGroupSetup(int) {}                     // confirmation groups
+// Program icons: until they exist every entry shows the placeholder and has no icon file.
+void Form1::LoadProgrIcon(int, ui::PictureBox& target, const std::string&) {
+  target.SetPicture(ui::Picture::Named("program"));
+}
+std::string Form1::IsIconAvailable(int n) { return IconsDir + "Icon" + std::to_string(n) + ".bmp"; }
 
 }  // namespace sequora::run

@@ -11,6 +11,7 @@
 #include "platform/fake/FakeLauncher.h"
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeTray.h"
 #include "platform/fake/FakeWindows.h"
 
 namespace sequora::platform {
@@ -27,11 +28,12 @@ struct FakePlatform {
   FakeLauncher launcher{&fileSystem};
   FakeWindows windows;
   FakeRegistry registry;
+  FakeTray tray;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
   autostart::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray};
 };
 
 }  // namespace sequora::platform

@@ -1,0 +1,105 @@
+#include "shell/SystemTray.h"
+
+#include "autostart/StringOps.h"
+
+namespace sequora::shell {
+
+namespace {
+// One icon per program: the record keeps this id through every change of the icon.
+constexpr std::uint32_t kIconId = 1;
+constexpr std::uint32_t kAllFields = platform::TrayIconData::kMessageValid |
+                                     platform::TrayIconData::kIconValid | platform::TrayIconData::kTipValid;
+}  // namespace
+
+SystemTray::SystemTray(platform::Tray& tray, platform::Windows& windows)
+    : ui::Form("SystemTray"), tray_(tray), windows_(windows) {
+  SetBorder(ui::BorderStyle::None);
+  OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
+  tray_.SetListener(this);
+}
+
+SystemTray::~SystemTray() {
+  RemoveTrayIcon();
+  tray_.RemoveListener(this);
+}
+
+std::string SystemTray::TipField(const std::string& text) {
+  return text.size() > platform::TrayIconData::kTipChars ? text.substr(0, platform::TrayIconData::kTipChars) : text;
+}
+
+void SystemTray::AddTrayIcon(const ui::Form& RefIcon_Form, const std::string& c_ToolTipText,
+                             bool c_OpenMenueOnRightClick, ui::Form* c_ShowFormOnClick,
+                             const std::string& M_PopupMenuString) {
+  Load();
+  if (!M_PopupMenuString.empty()) MenuString = M_PopupMenuString;
+  MenuOnRightClick = c_OpenMenueOnRightClick;
+  TargetForm = c_ShowFormOnClick;
+  TipText = c_ToolTipText;
+  SetIcon(RefIcon_Form.Icon());
+
+  IconData.id = kIconId;
+  IconData.flags = kAllFields;
+  IconData.callbackMessage = traymouse::kMove;
+  IconData.icon = Icon();
+  IconData.tip = TipField(TipText);
+  tray_.NotifyIcon(platform::TrayMessage::Add, IconData);
+  iconShown_ = true;  // also when the shell is not up yet: it is added when the shell starts
+}
+
+void SystemTray::ChangeToolTipText(const std::string& c_ToolTipText) {
+  IconData.tip = TipField(TrimLeft(c_ToolTipText));
+  if (iconShown_) tray_.NotifyIcon(platform::TrayMessage::Modify, IconData);
+}
+
+void SystemTray::ChangeIcon(const ui::Form& RefIcon_Form) { ChangeIcon_Picture(RefIcon_Form.Icon()); }
+
+void SystemTray::ChangeIcon_Picture(const ui::Picture& RefIcon) {
+  SetIcon(RefIcon);
+  IconData.icon = RefIcon;
+  if (iconShown_) tray_.NotifyIcon(platform::TrayMessage::Modify, IconData);
+}
+
+void SystemTray::RemoveTrayIcon() {
+  if (!iconShown_) return;
+  iconShown_ = false;
+  tray_.NotifyIcon(platform::TrayMessage::Delete, IconData);
+}
+
+void SystemTray::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) { RemoveTrayIcon(); }
+
+void SystemTray::Form_MouseMove(int mouseMessage) {
+  // The menu opens when the right button comes up again (517), as context menus do.
+  const bool rightDown = mouseMessage == traymouse::kRightUp;
+  const bool leftUp = mouseMessage == traymouse::kLeftUp;
+  const bool doubleClick = mouseMessage == traymouse::kLeftDoubleClick;
+
+  if (MenuOnRightClick && (leftUp || rightDown)) {
+    std::string caption = Popup(MenuString);
+    if (!caption.empty() && OnTrayMenu) OnTrayMenu(caption);
+  }
+  if ((leftUp && !MenuOnRightClick) || doubleClick) RestoreTarget();
+}
+
+void SystemTray::RestoreTarget() {
+  if (TargetForm) {
+    ui::Form& target = *TargetForm;
+    target.Show();
+    target.SetState(ui::WindowState::Normal);
+    windows_.ActivateWindow(target);
+  }
+  Unload();  // removes the icon
+}
+
+// The popup menu control is not part of Sequora yet; until it is, no item is ever chosen. The
+// main window's icon has no menu, so it never gets here.
+std::string SystemTray::Popup(const std::string& /*menuString*/) { return {}; }
+
+void SystemTray::TrayMouseMessage(std::uint32_t id, int mouseMessage) {
+  if (id == IconData.id && iconShown_) Form_MouseMove(mouseMessage);
+}
+
+void SystemTray::TaskbarCreated() {
+  if (iconShown_) tray_.NotifyIcon(platform::TrayMessage::Add, IconData);
+}
+
+}  // namespace sequora::shell

@@ -1,0 +1,93 @@
+// The main window in the notification area.
+#include <gtest/gtest.h>
+
+#include "Form1Fixture.h"
+
+using namespace sequora;
+using platform::TrayMessage;
+
+namespace {
+
+class TrayModeTest : public test::Form1Test {
+ protected:
+  run::Form1& LoadInTray() {
+    PutSettings({"SystemTray=1", "InitialStartupTime=20"}, {"Program1=a.exe", "Program1Dir=C:\\A\\"});
+    return Load();
+  }
+  const platform::TrayIconData* Icon() { return fakes.tray.Shown(); }
+};
+
+}  // namespace
+
+TEST_F(TrayModeTest, SystemTrayOnHidesTheWindowBehindAnIconTippedWithTheCaption) {
+  run::Form1& f = LoadInTray();
+  EXPECT_FALSE(f.Visible());
+  EXPECT_TRUE(f.Loaded());
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta");
+  EXPECT_EQ(f.systemTray.TargetForm, &f);
+  EXPECT_FALSE(f.systemTray.MenuOnRightClick);
+  EXPECT_EQ(f.systemTray.MenuString, "");
+}
+
+TEST_F(TrayModeTest, TheCountdownUpdatesTheTipAndReAddsTheIconEveryFifthTick) {
+  run::Form1& f = LoadInTray();
+  Advance(3000);
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta  17");
+  EXPECT_EQ(fakes.tray.Count(TrayMessage::Add), 1);
+  Advance(2000);
+  EXPECT_EQ(fakes.tray.Count(TrayMessage::Add), 2);
+  EXPECT_EQ(fakes.tray.icons.size(), 1u);
+  EXPECT_FALSE(f.Visible());  // re-adding does not show the window
+}
+
+TEST_F(TrayModeTest, AClickOnTheIconBringsTheWindowBack) {
+  run::Form1& f = LoadInTray();
+  fakes.tray.SendMouseMessage(517);  // right button: nothing
+  EXPECT_FALSE(f.Visible());
+
+  fakes.tray.SendMouseMessage(514);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.State(), ui::WindowState::Normal);
+  EXPECT_EQ(fakes.windows.activatedWindows, std::vector<std::string>{"Form1"});
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+}
+
+TEST_F(TrayModeTest, ExplorerRestartingBringsTheIconBack) {
+  LoadInTray();
+  fakes.tray.RestartShell();
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta");
+}
+
+TEST_F(TrayModeTest, TrayModeOffRemovesTheIconAndShowsTheWindow) {
+  run::Form1& f = LoadInTray();
+  f.SystemTrayCheck.SetValue(0);
+  f.SetTrayMode(false);
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+  EXPECT_TRUE(f.Visible());
+}
+
+TEST_F(TrayModeTest, ExitAndClosingRemoveTheIcon) {
+  run::Form1& f = LoadInTray();
+  f.Command1.RaiseClick();
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+  EXPECT_TRUE(fakes.windows.Ended());
+
+  run::Form1& g = LoadInTray();
+  EXPECT_TRUE(g.Unload(ui::UnloadMode::ControlMenu));
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(g.systemTray.Loaded());
+}
+
+TEST_F(TrayModeTest, WithoutTheTrayOptionNoIconIsShown) {
+  PutSettings({"SystemTray=0"});
+  run::Form1& f = Load();
+  Advance(5000);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_TRUE(fakes.tray.calls.empty());
+}

@@ -1,0 +1,128 @@
+// The notification-area icon on the fake shell.
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeTray.h"
+#include "platform/fake/FakeWindows.h"
+#include "shell/SystemTray.h"
+
+using namespace sequora;
+using platform::TrayMessage;
+
+namespace {
+
+class SystemTrayTest : public ::testing::Test {
+ protected:
+  platform::FakeTray shell;
+  platform::FakeWindows windows;
+  ui::Form target{"Target"};
+  shell::SystemTray tray{shell, windows};
+
+  SystemTrayTest() { target.SetIcon(ui::Picture::Named("sequora")); }
+  void Add(const std::string& tip, bool menuOnRightClick = false, const std::string& menu = "") {
+    tray.AddTrayIcon(target, tip, menuOnRightClick, &target, menu);
+  }
+};
+
+}  // namespace
+
+TEST_F(SystemTrayTest, TheIconRecordAndItsToolTipOfAtMost63Characters) {
+  const std::string seventy(70, 'x');
+  Add(seventy);
+  ASSERT_TRUE(tray.Loaded());
+  const platform::TrayIconData* shown = shell.Shown();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->flags, 7u);
+  EXPECT_EQ(shown->callbackMessage, 512u);
+  EXPECT_EQ(shown->icon, ui::Picture::Named("sequora"));
+  EXPECT_EQ(shown->tip, std::string(63, 'x'));
+  EXPECT_EQ(tray.TipText, seventy);
+
+  tray.ChangeToolTipText("   Sequora 1.3 Beta  12");
+  EXPECT_EQ(shell.Shown()->tip, "Sequora 1.3 Beta  12");
+  EXPECT_EQ(tray.TipText, seventy);  // the tip given when added stays
+  tray.ChangeToolTipText(std::string(3, ' ') + std::string(80, 'y'));
+  EXPECT_EQ(shell.Shown()->tip, std::string(63, 'y'));
+
+  target.SetIcon(ui::Picture::Named("pause"));
+  tray.ChangeIcon(target);
+  EXPECT_EQ(shell.Shown()->icon, ui::Picture::Named("pause"));
+  EXPECT_EQ(shell.icons.size(), 1u);  // changed under the same id
+  EXPECT_EQ(shell.Count(TrayMessage::Modify), 3);
+}
+
+TEST_F(SystemTrayTest, LeftButtonReleaseRestoresTheTargetAndRemovesTheIcon) {
+  target.Show();
+  target.SetState(ui::WindowState::Minimized);
+  target.Hide();
+  Add("tip");
+  shell.SendMouseMessage(512);  // moving over the icon
+  shell.SendMouseMessage(513);  // left button down
+  shell.SendMouseMessage(517);  // the right button does nothing without a menu
+  EXPECT_FALSE(target.Visible());
+  EXPECT_TRUE(tray.Loaded());
+  EXPECT_NE(shell.Shown(), nullptr);
+
+  shell.SendMouseMessage(514);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_EQ(target.State(), ui::WindowState::Normal);
+  EXPECT_EQ(windows.activatedWindows, std::vector<std::string>{"Target"});
+  EXPECT_FALSE(tray.Loaded());
+  EXPECT_TRUE(shell.icons.empty());
+  EXPECT_EQ(shell.Count(TrayMessage::Delete), 1);
+}
+
+TEST_F(SystemTrayTest, WithAMenuOnlyADoubleClickRestores) {
+  std::vector<std::string> chosen;
+  tray.OnTrayMenu = [&](const std::string& c) { chosen.push_back(c); };
+  Add("tip", true, "Show,-,Exit");
+  EXPECT_EQ(tray.MenuString, "Show,-,Exit");
+  shell.SendMouseMessage(514);
+  shell.SendMouseMessage(517);
+  EXPECT_TRUE(tray.Loaded());
+  EXPECT_TRUE(chosen.empty());  // no item chosen
+  EXPECT_FALSE(target.Visible());
+
+  tray.AddTrayIcon(target, "tip", true, &target, "");  // an empty menu string keeps the menu
+  EXPECT_EQ(tray.MenuString, "Show,-,Exit");
+  shell.SendMouseMessage(515);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_FALSE(tray.Loaded());
+  EXPECT_TRUE(shell.icons.empty());
+}
+
+TEST_F(SystemTrayTest, TheIconComesBackWhenTheShellStartsAgain) {
+  Add("tip");
+  tray.ChangeToolTipText("newer tip");
+  shell.RestartShell();  // Explorer restarted: the icon must not be lost
+  ASSERT_NE(shell.Shown(), nullptr);
+  EXPECT_EQ(shell.Shown()->tip, "newer tip");
+
+  // Added before the taskbar was up (at logon): it appears once the taskbar is there.
+  tray.RemoveTrayIcon();
+  shell.shellRunning = false;
+  Add("early");
+  EXPECT_EQ(shell.Shown(), nullptr);
+  shell.RestartShell();
+  ASSERT_NE(shell.Shown(), nullptr);
+  EXPECT_EQ(shell.Shown()->tip, "early");
+
+  // Removed icons stay removed.
+  tray.RemoveTrayIcon();
+  shell.RestartShell();
+  EXPECT_EQ(shell.Shown(), nullptr);
+}
+
+TEST_F(SystemTrayTest, UnloadingOrDestroyingTheWindowRemovesTheIcon) {
+  Add("tip");
+  EXPECT_TRUE(tray.Unload());
+  EXPECT_TRUE(shell.icons.empty());
+  shell.SendMouseMessage(514);  // a late message of the removed icon
+  EXPECT_FALSE(target.Visible());
+
+  {
+    shell::SystemTray second(shell, windows);
+    second.AddTrayIcon(target, "tip", false, &target, "");
+    EXPECT_EQ(shell.icons.size(), 1u);
+  }
+  EXPECT_TRUE(shell.icons.empty());
+}

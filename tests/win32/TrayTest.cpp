@@ -1,0 +1,155 @@
+// The notification area and the window operations against Wine's shell and window manager.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "platform/win32/Win32Tray.h"
+#include "platform/win32/Win32Windows.h"
+#include "shell/SystemTray.h"
+#include "ui/Controls.h"
+#include "ui/win32/FormWindow.h"
+
+using namespace sequora;
+using platform::TrayIconData;
+using platform::TrayMessage;
+using platform::win32::Win32Tray;
+using platform::win32::Win32Windows;
+
+namespace {
+
+TrayIconData Record(const std::string& tip) {
+  TrayIconData data;
+  data.id = 7;
+  data.flags = 7;
+  data.callbackMessage = 512;
+  data.icon = ui::Picture::Named("sequora");
+  data.tip = tip;
+  return data;
+}
+
+// Asks the shell directly whether it has the icon: a change of an icon it does not have fails.
+bool ShellHasIcon(HWND window, UINT id) {
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = window;
+  nid.uID = id;
+  nid.uFlags = NIF_TIP;
+  lstrcpyA(nid.szTip, "probe");
+  return ::Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+struct Recorder : platform::TrayListener {
+  std::vector<std::pair<std::uint32_t, int>> mouse;
+  int taskbarCreated = 0;
+  void TrayMouseMessage(std::uint32_t id, int message) override { mouse.push_back({id, message}); }
+  void TaskbarCreated() override { ++taskbarCreated; }
+};
+
+struct Dialog : ui::Form {
+  Dialog() : ui::Form("Dialog") {
+    SetCaption("Drag me");
+    SetBorder(ui::BorderStyle::FixedDialog);
+    Move(1500, 1500, 4500, 3000);
+  }
+  ui::Label Label1{*this, "Label1"};
+};
+
+}  // namespace
+
+TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
+  test::StartUi();
+  Win32Tray tray;
+  Recorder recorder;
+  tray.SetListener(&recorder);
+
+  ASSERT_TRUE(tray.NotifyIcon(TrayMessage::Add, Record("Sequora 1.3 Beta")));
+  ASSERT_NE(tray.Window(), nullptr);
+  EXPECT_FALSE(::IsWindowVisible(tray.Window()));
+  EXPECT_FALSE(tray.NotifyIcon(TrayMessage::Add, Record("twice")));  // the shell has it already
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Modify, Record(std::string(70, 'x'))));
+  EXPECT_TRUE(ShellHasIcon(tray.Window(), 7));
+
+  // The shell reports a release of the left button on the icon with the callback message.
+  ::SendMessageA(tray.Window(), 512, 7, WM_LBUTTONUP);
+  ::SendMessageA(tray.Window(), 512, 8, WM_LBUTTONUP);  // not one of ours
+  ASSERT_EQ(recorder.mouse.size(), 1u);
+  EXPECT_EQ(recorder.mouse[0], (std::pair<std::uint32_t, int>{7, WM_LBUTTONUP}));
+
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
+  EXPECT_FALSE(ShellHasIcon(tray.Window(), 7));
+  EXPECT_FALSE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
+  ::SendMessageA(tray.Window(), 512, 7, WM_LBUTTONUP);  // a removed icon reports nothing
+  EXPECT_EQ(recorder.mouse.size(), 1u);
+  tray.RemoveListener(&recorder);
+}
+
+TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
+  test::StartUi();
+  Win32Tray tray;
+  Win32Windows windows;
+  ui::Form target("Target");
+  shell::SystemTray systemTray(tray, windows);
+
+  systemTray.AddTrayIcon(target, "Sequora 1.3 Beta", false, &target, "");
+  HWND window = tray.Window();
+  ASSERT_TRUE(ShellHasIcon(window, systemTray.IconData.id));
+
+  // Explorer restarts: the new shell has no icons and broadcasts "TaskbarCreated".
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = window;
+  nid.uID = systemTray.IconData.id;
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &nid));
+  ::SendMessageA(window, Win32Tray::TaskbarCreatedMessage(), 0, 0);
+  EXPECT_TRUE(ShellHasIcon(window, systemTray.IconData.id));
+
+  ::SendMessageA(window, 512, systemTray.IconData.id, WM_LBUTTONUP);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_FALSE(systemTray.Loaded());
+  EXPECT_FALSE(ShellHasIcon(window, systemTray.IconData.id));
+}
+
+TEST(Win32Windows, PinsActivatesAndDragsTheFormsWindow) {
+  test::StartUi();
+  Dialog form;
+  Win32Windows windows;
+  windows.SetTopmost(form, true);  // not on screen yet: nothing happens
+  auto view = std::make_unique<ui::win32::FormWindow>(form);
+  form.Show();
+  test::Pump();
+  HWND hwnd = ui::win32::WindowHandleOf(form);
+  ASSERT_TRUE(hwnd);
+
+  windows.SetTopmost(form, true);
+  EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  windows.SetTopmost(form, false);
+  EXPECT_FALSE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  windows.ActivateWindow(form);
+  test::Pump();
+  EXPECT_EQ(::GetForegroundWindow(), hwnd);
+
+  // A press and release without movement: the move loop ends and the window stays where it is.
+  RECT before;
+  ::GetWindowRect(hwnd, &before);
+  ::PostMessageA(hwnd, WM_LBUTTONUP, 0, 0);
+  // Should the loop miss the release, Esc ends it.
+  UINT_PTR guard = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) {
+    ::PostMessageA(::GetCapture() ? ::GetCapture() : ::GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  windows.BeginWindowDrag(form);
+  ::KillTimer(nullptr, guard);
+  test::Pump();
+  RECT after;
+  ::GetWindowRect(hwnd, &after);
+  EXPECT_EQ(before.left, after.left);
+  EXPECT_EQ(before.top, after.top);
+  EXPECT_EQ(before.right - before.left, after.right - after.left);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  view.reset();
+}
