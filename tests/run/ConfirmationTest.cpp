@@ -203,3 +203,67 @@ TEST_F(ConfirmTest, ClosingTheMainWindowUnloadsTheConfirmationWindow) {
   EXPECT_FALSE(f.ConfirmWindowOpen);
   EXPECT_TRUE(fakes.windows.Ended());
 }
+
+TEST_F(ConfirmTest, SkippedGroupsShowAsConfirmedPassOversInTheStatusView) {
+  run::Form1& f = LoadTwoGroups();
+  Box().Check1.SetValue(1);
+  Box().Command2.RaiseClick();
+  const std::string& text = f.Text1.Text();
+  EXPECT_NE(text.find("Startup list   (1 left / 4 disabled):"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\n1: C:\\P\\plain.exe \r\n"), std::string::npos) << text;
+  for (const char* line : {"<->  -->C:\\Tools\\C:\\Tools\\App.EXE  <--  <Confirmed!>\r\n",
+                           "<->  -->C:\\O\\off.exe  <--  <Confirmed!>\r\n",
+                           "<->  -->C:\\S\\second.Exe  <--  <Confirmed!>\r\n",
+                           "<->  -->C:\\L\\late.exe  <--  <Confirmed!>\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+}
+
+TEST_F(ConfirmTest, RunAllShowsTheGroupConfirmedAndItsDisabledEntryStarting) {
+  run::Form1& f = LoadTwoGroups();
+  Box().Command1.RaiseClick();
+  const std::string& text = f.Text1.Text();
+  EXPECT_NE(text.find("2: C:\\Tools\\C:\\Tools\\App.EXE  <--  <Confirmed!>\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("<+> 3: C:\\O\\off.exe  <--  <Confirmed!>\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\n4: C:\\S\\second.Exe \r\n"), std::string::npos) << text;  // still undecided
+}
+
+TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettings) {
+  for (const char* file : {"a.exe", "b.exe", "c.exe"}) fakes.fileSystem.PutFile(std::string("C:\\P\\") + file, "MZ");
+  PutSettings({"InitialStartupTime=2"},
+              {"Program1=a.exe", "Program1Dir=C:\\P\\", "Program1StartupDelay=0", "Program1ConfirmMessageBoxNr=1",
+               "Program2=b.exe", "Program2Dir=C:\\P\\", "Program2StartupDelay=0", "Program2ConfirmMessageBoxNr=1",
+               "Program2Disabled=1",
+               "Program3=c.exe", "Program3Dir=C:\\P\\", "Program3StartupDelay=0", "Program3ConfirmMessageBoxNr=2"});
+  run::Form1& f = Load();
+  clock->Watch(f.msgBoxForm);
+  ASSERT_TRUE(Box().Visible());
+  Advance(2000);
+  EXPECT_NE(f.Phase(), run::RunPhase::Countdown);
+  EXPECT_TRUE(Box().Visible());
+  EXPECT_EQ(Box().GetCurGroupNR(), 1);
+
+  Advance(10000);
+  std::vector<std::string> started;
+  for (const auto& s : fakes.launcher.started) started.push_back(s.commandLine);
+  EXPECT_EQ(started, (std::vector<std::string>{"C:\\P\\a.exe", "C:\\P\\c.exe"}));  // b.exe is disabled
+  EXPECT_TRUE(fakes.windows.Ended());
+  // The run moved the window on to the group it met next; nobody answered.
+  EXPECT_TRUE(Box().Visible());
+  EXPECT_EQ(Box().GetCurGroupNR(), 2);
+  EXPECT_EQ(f.ProgramList.At(1)->ConfirmState, 0);
+}
+
+TEST_F(ConfirmTest, AClickOnTheSecondsPausesAndResumesTheRun) {
+  run::Form1& f = LoadTwoGroups();
+  Box().Label2.RaiseClick();
+  EXPECT_TRUE(f.Paused);
+  EXPECT_EQ(Box().Label2.Caption(), "PAUSE");
+  EXPECT_EQ(Box().Label2.ForeColor(), ui::kDarkRed);
+  Advance(3000);
+  EXPECT_EQ(f.Countdown, 20);
+  Box().Label2.RaiseClick();
+  EXPECT_FALSE(f.Paused);
+  EXPECT_EQ(Box().Label2.Caption(), "Resume..");
+  Advance(1000);
+  EXPECT_EQ(Box().Label2.Caption(), "19");
+}

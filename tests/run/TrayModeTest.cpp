@@ -91,3 +91,15 @@ TEST_F(TrayModeTest, WithoutTheTrayOptionNoIconIsShown) {
   EXPECT_TRUE(f.Visible());
   EXPECT_TRUE(fakes.tray.calls.empty());
 }
+
+TEST_F(TrayModeTest, TheEndOfTheRunRemovesTheIcon) {
+  fakes.fileSystem.PutFile("C:\\A\\a.exe", "MZ");
+  PutSettings({"SystemTray=1", "InitialStartupTime=1"},
+              {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program1StartupDelay=0"});
+  Load();
+  ASSERT_NE(Icon(), nullptr);
+  Advance(5000);
+  ASSERT_TRUE(fakes.windows.Ended());
+  EXPECT_EQ(fakes.launcher.started.size(), 1u);
+  EXPECT_EQ(Icon(), nullptr);
+}
