@@ -47,7 +47,10 @@ TEST(Win32Windows, ActivationRestoresTheMainWindowAndLeavesItNotTopmost) {
                             nullptr, wc.hInstance, nullptr);
   HWND tool = CreateWindowExA(WS_EX_TOOLWINDOW, "SequoraActivationTest", "", WS_POPUP, 0, 0, 50, 50, main,
                               nullptr, wc.hInstance, nullptr);
-  ASSERT_TRUE(main && tool);
+  // So does the group confirmation: an unowned dialog pinned above the main window.
+  HWND confirm = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, "SequoraActivationTest", "1 - Start?",
+                                 WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_TRUE(main && tool && confirm);
   ShowWindow(main, SW_SHOWMINIMIZED);
   Pump();
 
@@ -61,6 +64,7 @@ TEST(Win32Windows, ActivationRestoresTheMainWindowAndLeavesItNotTopmost) {
   EXPECT_FALSE(IsWindowVisible(tool));
 
   EXPECT_FALSE(second.ActivateFirstInstance(name + "-none"));
+  DestroyWindow(confirm);
   DestroyWindow(tool);
   DestroyWindow(main);
 }

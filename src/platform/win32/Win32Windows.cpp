@@ -22,6 +22,8 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
   if (processId != search.processId || ::GetWindow(hwnd, GW_OWNER) != nullptr) return TRUE;
   LONG style = ::GetWindowLongA(hwnd, GWL_STYLE);
   if ((style & WS_CAPTION) != WS_CAPTION) return TRUE;
+  // The group confirmation is an unowned dialog that stays on top of the main window.
+  if (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) return TRUE;
   search.found = hwnd;
   return FALSE;
 }
