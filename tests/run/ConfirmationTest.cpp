@@ -57,27 +57,6 @@ TEST_F(ConfirmTest, OpensDuringTheCountdownForTheFirstGroupPinnedAndFilled) {
   EXPECT_EQ(States(), (std::vector<int>{0, 0, 0, 0, 0}));
 }
 
-TEST_F(ConfirmTest, TheButtonsHaveTheirCaptionsTipsAndPictures) {
-  LoadTwoGroups();
-  run::MsgBoxForm& box = Box();
-  struct {
-    ui::Button& button;
-    const char* caption;
-    const char* tip;
-  } buttons[] = {
-      {box.Command1, "&Run all", "RUN: Start all programs of this group"},
-      {box.Command2, "&Skip all", "Disable: Skip all programs of this group"},
-      {box.Command3, "&Defaults", "Default: Run every program within its defaults"},
-  };
-  for (auto& b : buttons) {
-    EXPECT_EQ(b.button.Caption(), b.caption);
-    EXPECT_EQ(b.button.ToolTipText(), b.tip);
-    EXPECT_FALSE(b.button.Picture().Empty()) << b.caption;
-  }
-  EXPECT_EQ(box.Check1.Caption(), "Confirm for all Groups");
-  EXPECT_FALSE(box.Picture2.Picture().Empty());
-}
-
 TEST_F(ConfirmTest, SkipAllForAllGroupsDecidesBothAndCloses) {
   run::Form1& f = LoadTwoGroups();
   Box().Check1.SetValue(1);
@@ -137,21 +116,6 @@ TEST_F(ConfirmTest, ClosingByTheFrameClearsTheFlagAndReopeningFillsTheWindowAgai
   EXPECT_EQ(Box().List1.ListCount(), 3);
   EXPECT_EQ(Box().Caption(), "1 - Start?");
   EXPECT_TRUE(fakes.windows.IsTopmost("MsgBoxForm"));
-}
-
-TEST_F(ConfirmTest, TheSecondsFollowTheMainWindowAndAClickOnThemPauses) {
-  run::Form1& f = LoadTwoGroups();
-  EXPECT_EQ(Box().Label2.Caption(), "20");
-  EXPECT_EQ(Box().Timer1.Interval(), 1000);
-  Advance(3000);
-  EXPECT_EQ(f.Label1.Caption(), "17");
-  EXPECT_EQ(Box().Label2.Caption(), "17");
-
-  f.Label1.SetCaption("PAUSE");  // what a pause shows; the click copies at once
-  f.Label1.SetForeColor(ui::kDarkRed);
-  Box().Label2.RaiseClick();
-  EXPECT_EQ(Box().Label2.Caption(), "PAUSE");
-  EXPECT_EQ(Box().Label2.ForeColor(), ui::kDarkRed);
 }
 
 TEST_F(ConfirmTest, ListLinesStopAtAnEmptyOneAndOverflowIsReported) {
@@ -218,15 +182,6 @@ TEST_F(ConfirmTest, SkippedGroupsShowAsConfirmedPassOversInTheStatusView) {
     EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
 }
 
-TEST_F(ConfirmTest, RunAllShowsTheGroupConfirmedAndItsDisabledEntryStarting) {
-  run::Form1& f = LoadTwoGroups();
-  Box().Command1.RaiseClick();
-  const std::string& text = f.Text1.Text();
-  EXPECT_NE(text.find("2: C:\\Tools\\C:\\Tools\\App.EXE  <--  <Confirmed!>\r\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("<+> 3: C:\\O\\off.exe  <--  <Confirmed!>\r\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\r\n4: C:\\S\\second.Exe \r\n"), std::string::npos) << text;  // still undecided
-}
-
 TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettings) {
   for (const char* file : {"a.exe", "b.exe", "c.exe"}) fakes.fileSystem.PutFile(std::string("C:\\P\\") + file, "MZ");
   PutSettings({"InitialStartupTime=2"},
@@ -253,17 +208,22 @@ TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettin
   EXPECT_EQ(f.ProgramList.At(1)->ConfirmState, 0);
 }
 
-TEST_F(ConfirmTest, AClickOnTheSecondsPausesAndResumesTheRun) {
+TEST_F(ConfirmTest, TheSecondsFollowTheMainWindowAndAClickOnThemPausesAndResumes) {
   run::Form1& f = LoadTwoGroups();
+  EXPECT_EQ(Box().Label2.Caption(), "20");
+  Advance(3000);
+  EXPECT_EQ(Box().Label2.Caption(), "17");
+
   Box().Label2.RaiseClick();
   EXPECT_TRUE(f.Paused);
   EXPECT_EQ(Box().Label2.Caption(), "PAUSE");
   EXPECT_EQ(Box().Label2.ForeColor(), ui::kDarkRed);
   Advance(3000);
-  EXPECT_EQ(f.Countdown, 20);
+  EXPECT_EQ(f.Countdown, 17);
   Box().Label2.RaiseClick();
   EXPECT_FALSE(f.Paused);
   EXPECT_EQ(Box().Label2.Caption(), "Resume..");
+  EXPECT_EQ(Box().Label2.ForeColor(), ui::kDarkBlue);
   Advance(1000);
-  EXPECT_EQ(Box().Label2.Caption(), "19");
+  EXPECT_EQ(Box().Label2.Caption(), "16");
 }

@@ -50,27 +50,6 @@ TEST_F(SystemTrayTest, TheIconRecordAndItsToolTipOfAtMost63Characters) {
   EXPECT_EQ(shell.Count(TrayMessage::Modify), 3);
 }
 
-TEST_F(SystemTrayTest, LeftButtonReleaseRestoresTheTargetAndRemovesTheIcon) {
-  target.Show();
-  target.SetState(ui::WindowState::Minimized);
-  target.Hide();
-  Add("tip");
-  shell.SendMouseMessage(512);  // moving over the icon
-  shell.SendMouseMessage(513);  // left button down
-  shell.SendMouseMessage(517);  // the right button does nothing without a menu
-  EXPECT_FALSE(target.Visible());
-  EXPECT_TRUE(tray.Loaded());
-  EXPECT_NE(shell.Shown(), nullptr);
-
-  shell.SendMouseMessage(514);
-  EXPECT_TRUE(target.Visible());
-  EXPECT_EQ(target.State(), ui::WindowState::Normal);
-  EXPECT_EQ(windows.activatedWindows, std::vector<std::string>{"Target"});
-  EXPECT_FALSE(tray.Loaded());
-  EXPECT_TRUE(shell.icons.empty());
-  EXPECT_EQ(shell.Count(TrayMessage::Delete), 1);
-}
-
 TEST_F(SystemTrayTest, WithAMenuOnlyADoubleClickRestores) {
   std::vector<std::string> chosen;
   tray.OnTrayMenu = [&](const std::string& c) { chosen.push_back(c); };
