@@ -158,6 +158,10 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   void LoadProgrIcon(int n, ui::PictureBox& target, const std::string& path = "");
   std::string IsIconAvailable(int n);
 
+  // Label1 (seconds left, or a word such as "PAUSE") in a font that fits its width: the big one
+  // for up to four characters, a smaller one for longer texts.
+  void SetLabel1(const std::string& text);
+
   // ---- Handlers ------------------------------------------------------------------------------
   void Form_Load();
   void Form_QueryUnload(bool& cancel, ui::UnloadMode mode);

@@ -16,7 +16,7 @@ void Form1::Timer1_Timer() {
   ++TickCount;
   // The first two ticks leave the caption alone, so the window first appears with its name.
   if (TickCount > 2) SetCaption(BaseCaption + "  " + std::to_string(Countdown));
-  Label1.SetCaption(std::to_string(Countdown));
+  SetLabel1(std::to_string(Countdown));
   if (Countdown < 1) {
     // Also after resuming a paused run: the run starts over at CurrentEntry.
     RunStartupList();

@@ -21,7 +21,7 @@ void Form1::RunCurrentBtn_Click() {
   std::string command = QuoteIfSpaces(Trim(GetLongPath(platform_.fileSystem, Text5.Text()) + Text6.Text()));
   std::string dir = Text5.Text();
   LaunchProgram(command, style, Text8.Text(), dir);
-  Label1.SetCaption(Text4.Text() + " Run");
+  SetLabel1(Text4.Text() + " Run");
   RunCurrentBtn.SetEnabled(true);
 }
 

@@ -149,4 +149,12 @@ void Form1::Layout() {
   Tip(Command9, "Save Settings");
 }
 
+void Form1::SetLabel1(const std::string& text) {
+  if (text.size() <= 4)
+    Label1.SetFont(28, true);
+  else
+    Label1.SetFont(16, true);
+  Label1.SetCaption(text);
+}
+
 }  // namespace sequora::run

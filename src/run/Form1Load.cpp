@@ -127,7 +127,7 @@ void Form1::ReadMainSettings() {
 
   // A value that is no 16-bit number leaves the member as it was.
   if (auto seconds = ToInt16(ReadSetting(storage::key::kInitialStartupTime, "20"))) Countdown = *seconds;
-  Label1.SetCaption(std::to_string(Countdown));
+  SetLabel1(std::to_string(Countdown));
   if (auto delay = ToInt16(ReadSetting(storage::key::kProgramDelayDefault, "2"))) DefaultDelay = *delay;
 
   if (ReadSetting(storage::key::kGenerateLogFile, "1") == "1" && platform_.fileSystem.FileExists(LogPath))

@@ -16,7 +16,7 @@ void Form1::PAUSE_SWITCH() {
   if (Timer1.Enabled() || Timer2.Enabled()) {
     Command4.SetPicture(PlayTmpPix);
     Label1.SetForeColor(ui::kDarkRed);
-    Label1.SetCaption("PAUSE");
+    SetLabel1("PAUSE");
     Timer1.SetEnabled(false);
     Timer2.SetEnabled(false);
     Paused = true;
@@ -32,7 +32,7 @@ void Form1::PAUSE_SWITCH() {
   Command2.SetEnabled(true);
   // Only our own prefix comes off: a pass-over during the pause has set a caption without it.
   if (Caption().starts_with(kPausePrefix)) SetCaption(Caption().substr(std::string(kPausePrefix).size()));
-  Label1.SetCaption("Resume..");
+  SetLabel1("Resume..");
 }
 
 void Form1::Command2_Click() {

@@ -10,7 +10,7 @@ namespace sequora::run {
 void Form1::WaitStartupDelay(int delay) {
   if (RunEnded()) return;
   Timer2.SetEnabled(true);
-  Label1.SetCaption(std::to_string(delay));
+  SetLabel1(std::to_string(delay));
   sequencer_.waitText = Label2.Caption();
   SetCaption(std::to_string(delay) + " -> " + sequencer_.waitText);
   sequencer_.phase = RunPhase::Waiting;
@@ -24,7 +24,7 @@ void Form1::WaitStartupDelay(int delay) {
 }
 
 void Form1::BeginWaitPass() {
-  Label1.SetCaption(std::to_string(sequencer_.waitDelay - sequencer_.waitPass));
+  SetLabel1(std::to_string(sequencer_.waitDelay - sequencer_.waitPass));
   Label2.SetCaption(Label2.Caption() + ".");
   SetCaption(Label1.Caption() + " " + sequencer_.waitText);
   TickSeen = false;
