@@ -13,6 +13,9 @@
 //   helper_windowprobe.exe OUT gone TITLE TIMEOUT_MS   "gone" once no visible top-level window's
 //                                                     title starts with TITLE (exit 1 when one stays)
 //   helper_windowprobe.exe OUT processes EXE           number of running processes named EXE
+//   helper_windowprobe.exe OUT class CLASS             the first top-level window of class CLASS:
+//                                                     "visible|visible children" (1 or 0, then a
+//                                                     count); empty when there is none
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -109,6 +112,14 @@ int main(int argc, char** argv) {
       code = 1;
     } else {
       result = "gone\n";
+    }
+  } else if (command == "class") {
+    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) {
+      int shown = 0;
+      ::EnumChildWindows(
+          hwnd, [](HWND child, LPARAM p) { *reinterpret_cast<int*>(p) += ::IsWindowVisible(child) ? 1 : 0; return TRUE; },
+          reinterpret_cast<LPARAM>(&shown));
+      result = std::string(::IsWindowVisible(hwnd) ? "1" : "0") + "|" + std::to_string(shown) + "\n";
     }
   } else if (command == "wait") {
     DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;

@@ -1,5 +1,5 @@
 #pragma once
-// The main window with its calls into unbuilt parts watched, for the tests of the startup run and
+// The main window with its calls into unbuilt parts (and the group confirmation) watched, for the tests of the startup run and
 // the status view. Programs live in C:\P\ and exist unless a test says otherwise; the window
 // records what Label1 and its caption showed, tick by tick.
 #include <gtest/gtest.h>
@@ -22,7 +22,6 @@ class WatchedForm1 : public run::Form1 {
 
   std::vector<std::string> calls;    // seam calls in order, e.g. "OpenGroupConfirmation 3 2"
   std::set<std::string> autostart;   // program calls (lower case) Windows "starts itself"
-  std::vector<std::string> tooltips;
   std::map<int, int> rows;           // control entry -> row of the list control
   ui::Form rowSurface{"rows"};
   std::vector<std::unique_ptr<ui::TextBox>> rowTexts;  // the first text of each row
@@ -47,9 +46,6 @@ class WatchedForm1 : public run::Form1 {
   void OpenGroupConfirmation(int entry, int group) override {
     Note("OpenGroupConfirmation " + std::to_string(entry) + " " + std::to_string(group));
   }
-  void RemoveTrayIcon() override { Note("RemoveTrayIcon"); }
-  void SetTrayMode(bool hide) override { Note(std::string("SetTrayMode ") + (hide ? "1" : "0")); }
-  void ChangeToolTipText(const std::string& text) override { tooltips.push_back(text); }
   void FillExtendedList(int select) override { Note("FillExtendedList " + std::to_string(select)); }
   void AddToExtendedList(int entry, bool) override { Note("AddToExtendedList " + std::to_string(entry)); }
   int ListRowOfEntry(int controlEntry) override {

@@ -189,12 +189,13 @@ TEST_F(SequencerTest, PassOverDuringAWaitLaunchesTheChosenEntryWhenTheWaitEnds) 
 }
 
 TEST_F(SequencerTest, PassOverWithNothingLeftEndsTheProgram) {
-  Settings({"InitialStartupTime=5"}, {Entry(1, "a.exe", 0), Entry(2, "b.exe", 0, {"Disabled=1"})});
+  Settings({"InitialStartupTime=5", "SystemTray=1"}, {Entry(1, "a.exe", 0), Entry(2, "b.exe", 0, {"Disabled=1"})});
   run::Form1& f = LoadWatched();
   Advance(1000);
+  ASSERT_NE(fakes.tray.Shown(), nullptr);
   f.Command12.RaiseClick();
   EXPECT_TRUE(Ended());
-  EXPECT_EQ(w->Count("RemoveTrayIcon"), 1);
+  EXPECT_TRUE(fakes.tray.icons.empty());  // the icon goes first
   EXPECT_EQ(f.Phase(), run::RunPhase::Ended);
   Advance(20000);
   EXPECT_TRUE(Started().empty());
@@ -289,14 +290,15 @@ TEST_F(SequencerTest, AMissingProgramIsLoggedAndTheRunGoesOn) {
 TEST_F(SequencerTest, TheEndOfTheRunRemovesTheIconAndNothingOfTheRunGoesOnAfterIt) {
   Settings({"InitialStartupTime=2", "SystemTray=1"}, {Entry(1, "a.exe", 1)});
   run::Form1& f = LoadWatched();
-  EXPECT_EQ(w->Count("SetTrayMode 1"), 1);
+  auto tip = [&] { return fakes.tray.Shown() ? fakes.tray.Shown()->tip : std::string("<no icon>"); };
+  EXPECT_FALSE(f.Visible());  // only the icon
   Advance(1000);
-  EXPECT_EQ(w->tooltips, std::vector<std::string>{"Sequora 1.3 Beta"});
+  EXPECT_EQ(tip(), "Sequora 1.3 Beta");
   Advance(2000);  // run at 2000, first pass ends at 3000
-  EXPECT_EQ(w->tooltips.back(), "1 Next -> (1) a.exe");
+  EXPECT_EQ(tip(), "1 Next -> (1) a.exe");
   Advance(1000);
   EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
-  EXPECT_EQ(w->Count("RemoveTrayIcon"), 1);
+  EXPECT_TRUE(fakes.tray.icons.empty());
   EXPECT_TRUE(f.TrayRemoved);
   EXPECT_EQ(fakes.windows.endCalls, 1);
   EXPECT_EQ(fakes.windows.exitCode, 0);
@@ -304,6 +306,7 @@ TEST_F(SequencerTest, TheEndOfTheRunRemovesTheIconAndNothingOfTheRunGoesOnAfterI
 
   // The fake's EndProgram returns: the run must still be over.
   const std::string label = f.Label1.Caption();
+  const size_t trayCalls = fakes.tray.calls.size();
   f.Command4.RaiseClick();
   f.Command2.RaiseClick();
   f.Command12.RaiseClick();
@@ -311,7 +314,7 @@ TEST_F(SequencerTest, TheEndOfTheRunRemovesTheIconAndNothingOfTheRunGoesOnAfterI
   Advance(10000);
   EXPECT_EQ(Started().size(), 1u);
   EXPECT_EQ(fakes.windows.endCalls, 1);
-  EXPECT_EQ(w->Count("RemoveTrayIcon"), 1);
+  EXPECT_EQ(fakes.tray.calls.size(), trayCalls);
   EXPECT_EQ(f.Label1.Caption(), label);
 }
 
