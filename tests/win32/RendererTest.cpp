@@ -174,6 +174,24 @@ TEST_F(Renderer, FontsFollowSizeAndWeight) {
   EXPECT_STREQ(big.lfFaceName, standard.lfFaceName);
 }
 
+TEST_F(Renderer, ADpiChangeLaysEverythingOutAgain) {
+  HWND top = window->Handle();
+  RECT suggested;
+  ::GetWindowRect(top, &suggested);
+  suggested.right = suggested.left + TwipsToPixels(form.Width(), 144);
+  suggested.bottom = suggested.top + TwipsToPixels(form.Height(), 144);
+  LOGFONTA before{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(H(form.Label1), WM_GETFONT, 0, 0)), sizeof(before), &before);
+  ::SendMessageA(top, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window->Dpi(), 144);
+  ExpectRect(H(form.Command1), TwipsRectToPixels(120, 1320, 1200, 375, 144));
+  ExpectRect(H(form.Check2), TwipsRectToPixels(240, 360, 3600, 300, 144));  // inside the frame
+  LOGFONTA after{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(H(form.Label1), WM_GETFONT, 0, 0)), sizeof(after), &after);
+  EXPECT_EQ(after.lfHeight, ::MulDiv(before.lfHeight, 144, 96));
+  EXPECT_LE(window->GdiObjectCount(), 4u);  // the 96 DPI fonts are gone
+}
+
 TEST_F(Renderer, ModelChangesReachTheWindows) {
   form.Label1.SetCaption("12");
   EXPECT_EQ(TextOf(H(form.Label1)), "12");
