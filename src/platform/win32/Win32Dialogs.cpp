@@ -17,7 +17,7 @@ class InputBoxForm : public ui::Form {
       : Form("InputBoxForm") {
     SetCaption(title);
     SetBorder(ui::BorderStyle::FixedDialog);
-    Move(-1, -1, 6240, 2460);
+    Move(-1, -1, 6240, 2280);
     Prompt.SetCaption(prompt);
     Prompt.Move(180, 150, 4260, 1020);
     OkButton.SetCaption("OK");
