@@ -7,8 +7,20 @@
 
 namespace sequora::ui {
 
+namespace {
+std::function<void(Form&)>& ViewMaker() {
+  static std::function<void(Form&)> maker;
+  return maker;
+}
+}  // namespace
+
 Form::Form(std::string name) : name_(std::move(name)) {}
-Form::~Form() = default;
+
+Form::~Form() {
+  if (view_) view_->FormDestroyed(*this);
+}
+
+void Form::SetViewMaker(std::function<void(Form&)> maker) { ViewMaker() = std::move(maker); }
 
 void Form::SetCaption(std::string caption) {
   if (caption == caption_) return;
@@ -18,6 +30,7 @@ void Form::SetCaption(std::string caption) {
 
 void Form::Load() {
   if (loaded_) return;
+  if (!view_ && ViewMaker()) ViewMaker()(*this);
   loaded_ = true;
   Notify(FormProperty::Loaded);
   if (OnLoad) OnLoad();

@@ -42,6 +42,8 @@ class FormView {
   virtual void ControlRemoved(Control&) {}
   // Runs the form modally: returns when it is unloaded.
   virtual void RunModal(Form&) {}
+  // The form is being destroyed (from its base destructor: its controls are gone already).
+  virtual void FormDestroyed(Form&) {}
 };
 
 class Form {
@@ -113,6 +115,9 @@ class Form {
 
   void AttachView(FormView* view) { view_ = view; }
   FormView* View() const { return view_; }
+  // Set once by the application: gives a view to every form that is loaded without one (the
+  // renderer's windows for the import, confirmation and tray windows). Tests leave it unset.
+  static void SetViewMaker(std::function<void(Form&)> maker);
 
   // Called by Control and Timer constructors/destructors.
   void Register(Control* c);

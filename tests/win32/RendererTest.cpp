@@ -434,3 +434,31 @@ TEST_F(Renderer, UserControlsShowThePartRegisteredForTheirType) {
   EXPECT_FALSE(::IsWindowVisible(H(probe)));
   EXPECT_EQ(ClassOf(H(unknown)), "SequoraPanel");
 }
+
+TEST(FormWindows, FormsLoadedWithoutAWindowGetOneThatGoesWithTheForm) {
+  sequora::test::StartUi();
+  ShowEveryForm();
+  HWND hwnd = nullptr;
+  {
+    Form confirm("MsgBoxForm");
+    confirm.SetCaption("Confirm Startup");
+    Label label(confirm, "Label1");
+    label.SetCaption("Office");
+    confirm.Show();
+    hwnd = WindowHandleOf(confirm);
+    ASSERT_TRUE(hwnd);
+    EXPECT_EQ(TextOf(hwnd), "Confirm Startup");
+    EXPECT_TRUE(::IsWindowVisible(hwnd));
+  }
+  EXPECT_FALSE(::IsWindow(hwnd));
+  Form::SetViewMaker(nullptr);
+
+  // A window made by the application may outlive its form.
+  auto form = std::make_unique<Form>("ImportForm");
+  FormWindow window(*form);
+  form->Show();
+  hwnd = window.Handle();
+  form.reset();
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(window.Handle(), nullptr);
+}

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 
 #include "ui/Control.h"
 #include "ui/Controls.h"
@@ -33,6 +34,7 @@ FormWindow::FormWindow(Form& form) : form_(form), dpi_(SystemDpi()) {
 }
 
 FormWindow::~FormWindow() {
+  if (formGone_) return;
   DestroyNow();
   if (form_.View() == this) form_.AttachView(nullptr);
   for (Timer* timer : form_.Timers())
@@ -355,6 +357,31 @@ void FormWindow::RunModal(Form&) {
 }
 
 void FormWindow::TimerChanged(Timer& timer) { ApplyTimer(timer); }
+
+namespace {
+// The FormWindows made by ShowEveryForm, each owned until its form goes.
+std::map<const Form*, std::unique_ptr<FormWindow>>& MadeWindows() {
+  static std::map<const Form*, std::unique_ptr<FormWindow>> windows;
+  return windows;
+}
+}  // namespace
+
+void FormWindow::FormDestroyed(Form& form) {
+  DestroyNow();
+  form_.AttachView(nullptr);
+  for (Timer* timer : form_.Timers())
+    if (timer->View() == this) timer->AttachView(nullptr);
+  formGone_ = true;
+  auto made = MadeWindows().find(&form);
+  if (made != MadeWindows().end()) {
+    std::unique_ptr<FormWindow> self = std::move(made->second);
+    MadeWindows().erase(made);
+  }  // `this` is gone when it was one of ours
+}
+
+void ShowEveryForm() {
+  Form::SetViewMaker([](Form& form) { MadeWindows()[&form] = std::make_unique<FormWindow>(form); });
+}
 
 // --- keyboard and messages ---
 

@@ -13,7 +13,9 @@
 //  - Geometry is twips in the model and pixels at the window's DPI here (Dpi.h); a DPI change
 //    re-lays out every control and recreates the fonts.
 //
-// Lifetime: a FormWindow must not outlive its Form. Several FormWindows may exist at once.
+// Lifetime: a FormWindow made by the application lives as long as it likes; when its form is
+// destroyed first, it lets go of it. ShowEveryForm() makes a FormWindow for every form loaded
+// without one, which goes with its form. Several FormWindows may exist at once.
 #include <windows.h>
 
 #include <functional>
@@ -71,6 +73,7 @@ class FormWindow : public Window, public FormView, public TimerView {
   void ControlAdded(Control& control) override;
   void ControlRemoved(Control& control) override;
   void RunModal(Form& form) override;
+  void FormDestroyed(Form& form) override;
   // TimerView
   void TimerChanged(Timer& timer) override;
 
@@ -109,11 +112,15 @@ class FormWindow : public Window, public FormView, public TimerView {
   HWND owner_ = nullptr;
   bool endsProgram_ = false;
   bool applyingGeometry_ = false;
+  bool formGone_ = false;
   int nextId_ = 100;
 };
 
 // The window of a form shown by a FormWindow (nullptr when none), for platform code that needs it
 // (window dragging, always-on-top, activation).
 HWND WindowHandleOf(const Form& form);
+
+// From now on every form loaded without a view gets a FormWindow of its own (Form::SetViewMaker).
+void ShowEveryForm();
 
 }  // namespace sequora::ui::win32
