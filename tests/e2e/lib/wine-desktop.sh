@@ -36,8 +36,11 @@ desktop_run() {
 probe() {
   _answer="$WORK/probe-answer.txt"
   rm -f "$_answer"
-  # explorer hands the program to the desktop and returns at once: wait for the answer file.
-  wine $DESKTOP "$(winepath -w "$PROBE_EXE")" "$(winepath -w "$_answer")" "$@" >/dev/null 2>&1 || true
+  # explorer hands the program to a running desktop and returns at once, but becomes the desktop
+  # itself (and stays) when it is the first: run it in the background and wait for the answer.
+  _probe=$(winepath -w "$PROBE_EXE" 2>/dev/null)
+  _file=$(winepath -w "$_answer" 2>/dev/null)
+  ( exec wine $DESKTOP "$_probe" "$_file" "$@" >/dev/null 2>&1 ) &
   _waited=0
   while [ ! -f "$_answer" ] && [ $_waited -lt 300 ]; do
     sleep 0.1
