@@ -2,7 +2,8 @@
 
 namespace sequora::run {
 
-Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platform) {
+Form1::Form1(platform::Platform platform)
+    : ui::Form("Form1"), ListBoxExtended1(*this, "ListBoxExtended1", platform.dialogs), platform_(platform) {
   Layout();
   OnLoad = [this] { Form_Load(); };
   OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
@@ -19,6 +20,10 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
     FillText1Text(first);
   };
   OnlyActiveCheck.Click = HideEmptyCheck.Click;
+  ListBoxExtended1.SetHost(this);
+  Label1.Change = [this] { ShowCountdownInRow(); };
+  Command11.Click = [this] { OpenSettingsPanel(); };
+  CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   RunCurrentBtn.Click = [this] { RunCurrentBtn_Click(); };

@@ -13,6 +13,10 @@
 //                      WaitStartupDelay and the wait tick Timer2 (SequencerWait.cpp), pause,
 //                      cut-short and pass-over (SequencerButtons.cpp); design in run/Sequencer.h
 //   StatusView.cpp     FillText1Text, RunPaths, the E_ListBox_ handlers of the row list control
+//   Form1ListFill.cpp  the rows of ListBoxExtended1: list fill, one row, row lookups, the countdown
+//                      in the current entry's row
+//   Form1ListFrame.cpp the list frame's geometry (wide, or narrow beside a side panel), closing
+//                      the side panel (CloseFrameBtn)
 //   Form1Status.cpp    running checks and entry status on the program list (module Prozess)
 //   Form1Launch.cpp    run-now of the editor and of a list row (module RunFile)
 //   Log.cpp            AddLog, GetLog and the log buttons
@@ -29,11 +33,15 @@
 //   "import"  import from the Windows autostart (Command14)
 //   "tray"    go to the notification area (Command13)
 //   "save"    save (Command5, Command9)
-//   "run"     run the entry now (RunCurrentBtn)
+//   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
+//   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
+//   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
+//             "question", "groupyes", "groupno", "noquestion" the status pictures of a list row
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "controls/ListBoxExtended.h"
 #include "controls/ListBoxHost.h"
 #include "platform/Platform.h"
 #include "run/MsgBoxForm.h"
@@ -119,6 +127,20 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   // Greys (or blackens) the first text of the row of control entry `controlEntry` (entry - 1).
   void e_ListBox_SetTextDisabled(int controlEntry, bool grey);
 
+  // The rows of the program list (Form1ListFill.cpp). The list control numbers its entries from 0:
+  // a "control entry" is the entry number - 1. The forms with a ProcessScan share one look at the
+  // processes with their caller.
+  // Refills every row from ProgramList, then selects and highlights control entry `selectEntry`
+  // (when it has no row: the entry selected before, else the first row).
+  void FillExtendedList(int selectEntry);
+  void FillExtendedList(int selectEntry, const ProcessScan& scan);
+  // Adds or refills the row of entry n (1..101); `redraw` makes it the selected row.
+  void AddToExtendedList(int n, bool redraw);
+  void AddToExtendedList(int n, bool redraw, const ProcessScan& scan);
+  int ListRowOfEntry(int controlEntry);         // Get_INTERNALListIndex; -1 without a row
+  void HighlightListRow(int controlEntry);      // select, bring into view and highlight its row
+  ui::TextBox* ListRowText1(int controlEntry);  // the row's first text; nullptr without a row
+
   // Calls of the row list control, with its entry number of the row (entry - 1).
   void E_ListBox_Button1_Click(int row) override;  // Form1Launch.cpp: ask, then run the entry
   void E_ListBox_Button2_Click(int row) override;
@@ -171,6 +193,9 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   void Timer2_Timer();    // wait tick
   void Command2_Click();   // cut the wait short
   void Command12_Click();  // pass over the next program
+  // Closes the side panel: the list takes the whole width and the status text goes
+  // (Form1ListFrame.cpp). Public: the load handler's last step, and the editor's panel, use it.
+  void CloseFrameBtn_Click();
   void ShowLogFileBtn_Click();
   void Command15_Click();  // "Warnings!"
 
@@ -183,6 +208,7 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   ui::Button Command2{*this, "Command2"};       // cut the wait short
   ui::Button Command12{*this, "Command12"};     // pass over the next program
   ui::Button Command14{*this, "Command14"};     // import from the Windows autostart
+  ui::Button Command11{*this, "Command11"};     // open the settings panel
   ui::Button Command15{*this, "Command15"};     // "Warnings!"
   ui::Button Command1{*this, "Command1"};       // "E&xit"
 
@@ -190,6 +216,7 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   ui::Frame ListFrame{*this, "ListFrame"};
   ui::CheckBox HideEmptyCheck{*this, "HideEmptyCheck"};    // "Hide Empty"
   ui::CheckBox OnlyActiveCheck{*this, "OnlyActiveCheck"};  // "Hide Disabled"
+  controls::ListBoxExtended ListBoxExtended1;             // the program list, in ListFrame
   ui::TextBox Text1{*this, "Text1"};  // status of the startup list
   ui::ListBox SortierList{*this, "SortierList"};  // hidden: one line per entry
 
@@ -222,17 +249,29 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   ui::ComboBox QuestionCombo{*this, "QuestionCombo"};  // groups 1..99
   ui::Button RunCurrentBtn{*this, "RunCurrentBtn"};
   ui::Button Command9{*this, "Command9"};  // save the entry
+  ui::Button CloseFrameBtn{*this, "CloseFrameBtn"};  // close the side panel (editor or settings)
 
   ui::Timer Timer1{*this, "Timer1", 20000, false};  // countdown
   ui::Timer Timer2{*this, "Timer2", 1000, false};   // delay wait
 
   const ui::Picture PauseTmpPix = ui::Picture::Named("pause");
   const ui::Picture PlayTmpPix = ui::Picture::Named("play");
+  // Status pictures of the list rows. DisableIconList: will start, will not start, already
+  // running. Question, by the group's ConfirmState: undecided, "&Run all", "&Skip all", "&Defaults".
+  const std::array<ui::Picture, 3> DisableIconList{ui::Picture::Named("enabled"), ui::Picture::Named("disabled"),
+                                                   ui::Picture::Named("running")};
+  const std::array<ui::Picture, 4> Question{ui::Picture::Named("question"), ui::Picture::Named("groupyes"),
+                                            ui::Picture::Named("groupno"), ui::Picture::Named("noquestion")};
+  const ui::Picture EmptyPix;
 
  private:
   platform::Platform platform_;
 
   void Layout();                    // Form1Layout.cpp
+  // Places ListFrame, the list and its filter boxes for what is shown beside and below them (a
+  // side panel: narrow; the status text Text1: shorter). Form1ListFrame.cpp.
+  void ArrangeListFrame();
+  void ShowCountdownInRow();        // Form1ListFill.cpp: Label1's caption into the current row
   bool EndIfPreviousInstance();     // Form1Load.cpp
   void ReadMainSettings();          // load step 8
   bool StartupShortcutExists();     // load step 8
@@ -260,17 +299,12 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   virtual void Command7_Click();               // the editor's entry selection (next entry)
   virtual void Command14_Click();              // the import window, modal, timers held
   virtual void RefreshGroupList();             // the group names in QuestionCombo
-  virtual void CloseFrameBtn_Click();          // close the side panel
+  virtual void ShowEntryInEditor(int entry);   // fill the editor from ProgramList(entry)
   // Does Windows start `programCall` (folder + file) itself? With `removeDoubles` it also takes
   // the item out of the Windows autostart. Until that test exists: never.
   virtual void CheckWindowsAutostart(const std::string& programCall, bool removeDoubles, bool& found);
   virtual void UnloadImportForm();             // the hidden import window the test used
-  // The row list control, through the editor's list fill.
-  virtual void FillExtendedList(int selectEntry);      // refill every row; select `selectEntry`
-  virtual void AddToExtendedList(int entry, bool redraw);  // refill the row of `entry`
-  virtual int ListRowOfEntry(int controlEntry);        // Get_INTERNALListIndex; -1 without a row
-  virtual void HighlightListRow(int controlEntry);     // select and highlight that entry's row
-  virtual ui::TextBox* ListRowText1(int controlEntry); // the row's first text; null without one
+  virtual ui::Picture ProgramIconList(int entry);      // the entry's icon (program icons)
   virtual void SelectEntryInEditor(int entry);         // show the entry in the editor
   virtual void ShowGroupSetup(int entry);              // the group set-up for the entry's group
 

@@ -58,6 +58,10 @@ void Form1::Layout() {
   Command15.SetCaption("Warnings!");
   Command15.SetEnabled(false);
   Tip(Command15, "Show what did not start as planned");
+  Place(Command11, 5700, 600, 1380, 420);
+  Command11.SetCaption("&Settings");
+  Command11.SetPicture(ui::Picture::Named("settings"));
+  Tip(Command11, "Settings");
   Place(VersCaption, 8700, 180, 1380, 255);
   VersCaption.SetAlignment(ui::Align::Right);
   VersCaption.SetForeColor(ui::kGrey);
@@ -65,12 +69,15 @@ void Form1::Layout() {
   Command1.SetCaption("E&xit");
 
   // ---- Program list, side panels, status text --------------------------------------------------
-  Place(ListFrame, 120, 1200, 9960, 4200);
+  Place(ListFrame, 120, 1200, 9960, 4200);  // its size: ArrangeListFrame, below
   ListFrame.SetCaption("Startup list");
-  Place(HideEmptyCheck, 240, 3840, 1800, 285, &ListFrame);
+  ListBoxExtended1.SetContainer(&ListFrame);
+  HideEmptyCheck.SetContainer(&ListFrame);
   HideEmptyCheck.SetCaption("Hide Empty");
-  Place(OnlyActiveCheck, 2160, 3840, 1800, 285, &ListFrame);
+  Tip(HideEmptyCheck, "Show only the used entries");
+  OnlyActiveCheck.SetContainer(&ListFrame);
   OnlyActiveCheck.SetCaption("Hide Disabled");
+  Tip(OnlyActiveCheck, "Show only the programs that will start");
   Place(Text1, 120, 5520, 9960, 2160);
   Text1.SetMultiLine(true);
   Text1.SetLocked(true);
@@ -147,6 +154,13 @@ void Form1::Layout() {
   Place(Command9, 3840, 3660, 480, 420, &Frame2);
   Command9.SetPicture(ui::Picture::Named("save"));
   Tip(Command9, "Save Settings");
+  // Over the top right corner of the side panel (Frame1 or Frame2), while one is open.
+  Place(CloseFrameBtn, 9720, 1260, 300, 300);
+  CloseFrameBtn.SetPicture(ui::Picture::Named("close"));
+  CloseFrameBtn.SetVisible(false);
+  Tip(CloseFrameBtn, "Close");
+
+  ArrangeListFrame();
 }
 
 void Form1::SetLabel1(const std::string& text) {

@@ -11,15 +11,13 @@ void Form1::OpenSettingsPanel() {}  // main settings panel (Command11)
 void Form1::Command7_Click() {}                        // entry editor
 void Form1::Command14_Click() {}                       // import window
 void Form1::RefreshGroupList() {}                      // confirmation groups
-void Form1::CloseFrameBtn_Click() {}                   // entry editor
+void Form1::ShowEntryInEditor(int) {}                  // entry editor
 void Form1::CheckWindowsAutostart(const std::string&, bool, bool& found) { found = false; }  // autorun duplicates
 void Form1::UnloadImportForm() {}                      // import window
-void Form1::FillExtendedList(int) {}                   // entry editor: list fill
-void Form1::AddToExtendedList(int, bool) {}            // entry editor: one row
-int Form1::ListRowOfEntry(int) { return -1; }          // row list control in the main window
-void Form1::HighlightListRow(int) {}                   // row list control in the main window
-ui::TextBox* Form1::ListRowText1(int) { return nullptr; }  // row list control in the main window
-void Form1::SelectEntryInEditor(int) {}                // entry editor (SetNewIndex)
+ui::Picture Form1::ProgramIconList(int) { return ui::Picture::Named("program"); }  // program icons
+// Entry editor (SetNewIndex). Until it exists the row only shows the selection, as the editor's
+// ShowEntryInEditor will.
+void Form1::SelectEntryInEditor(int entry) { HighlightListRow(entry - 1); }
 void Form1::ShowGroupSetup(int) {}                     // confirmation groups
 // Program icons: until they exist every entry shows the placeholder and has no icon file.
 void Form1::LoadProgrIcon(int, ui::PictureBox& target, const std::string&) {

@@ -23,7 +23,7 @@ void Form1::FillText1Text(int& first) {
   ProcessScan scan(platform_.processes);
   ReloadProgrammListeObj(scan);
 
-  FillExtendedList(OnlyActiveCheck.Value() == 1 && first >= 1 ? first : 0);
+  FillExtendedList(OnlyActiveCheck.Value() == 1 && first >= 1 ? first : 0, scan);
   if (first >= 1 && ListRowOfEntry(first - 1) >= 0) HighlightListRow(first - 1);
 
   left = 0;

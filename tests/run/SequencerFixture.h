@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,18 +21,10 @@ class WatchedForm1 : public run::Form1 {
 
   std::vector<std::string> calls;    // seam calls in order, e.g. "OpenGroupConfirmation 3 2"
   std::set<std::string> autostart;   // program calls (lower case) Windows "starts itself"
-  std::map<int, int> rows;           // control entry -> row of the list control
-  ui::Form rowSurface{"rows"};
-  std::vector<std::unique_ptr<ui::TextBox>> rowTexts;  // the first text of each row
 
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(calls.begin(), calls.end(),
                                           [&](const std::string& c) { return c.starts_with(prefix); }));
-  }
-  ui::TextBox& RowText(int controlEntry) {
-    while (rowTexts.size() <= static_cast<size_t>(controlEntry))
-      rowTexts.push_back(std::make_unique<ui::TextBox>(rowSurface, "Text1"));
-    return *rowTexts[static_cast<size_t>(controlEntry)];
   }
 
  private:
@@ -45,16 +36,6 @@ class WatchedForm1 : public run::Form1 {
   void UnloadImportForm() override { Note("UnloadImportForm"); }
   void OpenGroupConfirmation(int entry, int group) override {
     Note("OpenGroupConfirmation " + std::to_string(entry) + " " + std::to_string(group));
-  }
-  void FillExtendedList(int select) override { Note("FillExtendedList " + std::to_string(select)); }
-  void AddToExtendedList(int entry, bool) override { Note("AddToExtendedList " + std::to_string(entry)); }
-  int ListRowOfEntry(int controlEntry) override {
-    auto it = rows.find(controlEntry);
-    return it == rows.end() ? -1 : it->second;
-  }
-  void HighlightListRow(int controlEntry) override { Note("HighlightListRow " + std::to_string(controlEntry)); }
-  ui::TextBox* ListRowText1(int controlEntry) override {
-    return rows.count(controlEntry) ? &RowText(controlEntry) : nullptr;
   }
   void SelectEntryInEditor(int entry) override { Note("SelectEntryInEditor " + std::to_string(entry)); }
   void ShowGroupSetup(int entry) override { Note("ShowGroupSetup " + std::to_string(entry)); }
@@ -113,7 +94,10 @@ class SequencerTest : public Form1Test {
     w = made.get();
     form = std::move(made);
     form->AttachView(&captionHistory);
-    form->Label1.Change = [this] { label1.push_back(form->Label1.Caption()); };
+    form->Label1.Change = [this, shown = form->Label1.Change] {  // the window's own handler first
+      if (shown) shown();
+      label1.push_back(form->Label1.Caption());
+    };
     clock = std::make_unique<ui::ManualClock>();
     clock->Watch(*form);
     form->Load();

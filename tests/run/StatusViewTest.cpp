@@ -91,34 +91,38 @@ TEST_F(StatusViewTest, ARebuildOf101EntriesTakesOneReadOneSnapshotAndOneWindowEn
   EXPECT_EQ(f.disabled, 1);
 }
 
-TEST_F(StatusViewTest, TheRowsAreRefilledAndTheFirstEntrysRowHighlighted) {
+TEST_F(StatusViewTest, TheRowsAreRefilledAndTheFirstEntrysRowSelected) {
   Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2)});
   run::Form1& f = LoadWatched();
-  w->calls.clear();
-  w->rows = {{0, 0}, {2, 1}};
+  controls::ListBoxExtended& list = f.ListBoxExtended1;
   Rebuild(3);
-  Rebuild(2);
+  EXPECT_EQ(list.GetIndex(), 2);
+  EXPECT_EQ(list.GetListCount(), 101);
+  Rebuild(0);  // no first entry: the list starts at the top
+  EXPECT_EQ(list.GetIndex(), 0);
   f.OnlyActiveCheck.SetValue(1);  // the click rebuilds for the current entry
-  Rebuild(3);
-  Rebuild(0);
-  EXPECT_EQ(w->calls, (std::vector<std::string>{"FillExtendedList 0", "HighlightListRow 2", "FillExtendedList 0",
-                                                "FillExtendedList 1", "HighlightListRow 0", "FillExtendedList 3",
-                                                "HighlightListRow 2", "FillExtendedList 0"}));
+  EXPECT_EQ(list.GetListCount(), 3);
+  Rebuild(2);
+  EXPECT_EQ(list.GetIndex(), 1);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
 }
 
 TEST_F(StatusViewTest, SkippedEntriesGreyTheirRowWhenTheyHaveOne) {
   Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2)});
   run::Form1& f = LoadWatched();
-  w->rows = {{1, 1}};
+  f.HideEmptyCheck.SetValue(1);  // entry 3 has no row
   f.MarkEntrySkipped(2);
   EXPECT_TRUE(E(2).Done && E(2).Skip);
-  EXPECT_EQ(w->RowText(1).ForeColor(), 8421504u);
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), 8421504u);
+  Rebuild(1);  // still grey: the run passes it over
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), 8421504u);
   f.e_ListBox_SetTextDisabled(1, false);
-  EXPECT_EQ(w->RowText(1).ForeColor(), 0u);
-  f.MarkEntrySkipped(1);  // no row: nothing to colour
-  EXPECT_EQ(w->rowTexts.size(), 2u);
-  EXPECT_EQ(w->RowText(0).ForeColor(), ui::kWindowText);
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), 0u);
+  EXPECT_EQ(f.ListRowText1(0)->ForeColor(), 0u);
+  f.MarkEntrySkipped(3);  // no row: nothing to colour
+  EXPECT_EQ(f.ListRowText1(2), nullptr);
   f.e_ListBox_SetTextDisabled(-1, true);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
 }
 
 TEST_F(StatusViewTest, RowPicturesSwitchAnEntryAndOpenTheGroupSetUp) {
@@ -131,6 +135,10 @@ TEST_F(StatusViewTest, RowPicturesSwitchAnEntryAndOpenTheGroupSetUp) {
   f.E_ListBox_Picture2_Click(0);
   EXPECT_EQ(E(1).Disabled, 1);
   EXPECT_EQ(E(1).ConfirmState, 0);
+  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), ui::Picture::Named("disabled"));  // the row follows
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(f.ListRowOfEntry(0), -1);
+  f.OnlyActiveCheck.SetValue(0);
   EXPECT_NE(FileText(test::kIni).find("Program1Disabled=1"), std::string::npos);  // survives the next reload
   Rebuild(1);
   EXPECT_EQ(E(1).Disabled, 1);
@@ -150,7 +158,7 @@ TEST_F(StatusViewTest, RowPicturesSwitchAnEntryAndOpenTheGroupSetUp) {
   f.E_ListBox_Text1_GotFocus(2, "");
   f.E_ListBox_Picture2_Click(-1);
   f.E_ListBox_Picture2_Click(101);
-  EXPECT_EQ(w->calls, (std::vector<std::string>{"AddToExtendedList 1", "FillExtendedList 0", "AddToExtendedList 1",
-                                                "ShowGroupSetup 1", "SelectEntryInEditor 2",
-                                                "SelectEntryInEditor 3"}));
+  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), ui::Picture::Named("enabled"));
+  EXPECT_EQ(w->calls,
+            (std::vector<std::string>{"ShowGroupSetup 1", "SelectEntryInEditor 2", "SelectEntryInEditor 3"}));
 }

@@ -304,6 +304,23 @@ const std::map<std::string, Glyph>& Glyphs() {
       p.RoundRect(10.4, 10, 13.6, 18.5, 1, kPaper);
     };
     g["enabled"] = [](GlyphPainter& p) { p.Lines({{4, 12.5}, {9.5, 18}, {20, 6}}, 3.6, kGreen); };
+    // Already running: a program window with a green light.
+    g["running"] = [](GlyphPainter& p) {
+      p.Rect(2.5, 4, 19.5, 18, kGreyInk);
+      p.Rect(4, 7.5, 18, 16.5, kPaper);
+      p.Ellipse(17.5, 17, 5, kPaper);
+      p.Ellipse(17.5, 17, 3.8, kGreen);
+    };
+    // A group's answer: run all, skip all.
+    g["groupyes"] = [](GlyphPainter& p) {
+      p.Ellipse(12, 12, 10.5, kGreen);
+      p.Lines({{6.8, 12.3}, {10.5, 16}, {17.5, 8}}, 2.8, kPaper);
+    };
+    g["groupno"] = [](GlyphPainter& p) {
+      p.Ellipse(12, 12, 10.5, kRed);
+      p.Lines({{8, 8}, {16, 16}}, 2.8, kPaper);
+      p.Lines({{16, 8}, {8, 16}}, 2.8, kPaper);
+    };
     g["disabled"] = [](GlyphPainter& p) {
       p.Ring(12, 12, 8.8, 3, kRed);
       p.Lines({{6, 18}, {18, 6}}, 3, kRed);

@@ -1,0 +1,183 @@
+// The program list in the main window: the rows from the settings file, the filters, the run
+// button of a row, the countdown in the current row, and the list frame after loading.
+#include <gtest/gtest.h>
+
+#include "SequencerFixture.h"
+
+using namespace sequora;
+using controls::ListBoxRow;
+
+namespace {
+
+class ListFillTest : public test::SequencerTest {
+ protected:
+  controls::ListBoxExtended& List() { return form->ListBoxExtended1; }
+  // The row of entry n (1..101); the test fails when it has none.
+  const ListBoxRow& RowOf(int n) {
+    const int row = List().Get_INTERNALListIndex(n - 1);
+    EXPECT_GE(row, 0) << "entry " << n;
+    return List().Row(row < 0 ? 0 : row);
+  }
+  static ui::Picture Pic(const char* name) { return ui::Picture::Named(name); }
+
+  // 1 normal, 2 disabled, 3 in group 4, 5 running, 7 with a folder of blanks; the rest free.
+  void FiveEntries(std::initializer_list<std::string> main = {"CheckRunningProgramTasks=1"}) {
+    fakes.processes.AddRunningProgram("p5.exe", "Five");
+    Settings(main, {Entry(1, "p1.exe", 3, {"Param=-x"}), Entry(2, "p2.exe", 2, {"Disabled=1"}),
+                    Entry(3, "p3.exe", 2, {"ConfirmMessageBoxNr=4"}), Entry(5, "p5.exe", 2),
+                    {"Program7=p7.exe", "Program7Dir=C:\\P\\"}});
+  }
+};
+
+}  // namespace
+
+TEST_F(ListFillTest, EveryEntryGetsARowWithItsTextsPicturesAndRunButton) {
+  FiveEntries();
+  LoadWatched();
+  ASSERT_EQ(List().GetListCount(), 101);
+  const ListBoxRow& one = RowOf(1);
+  EXPECT_EQ(one.Label1.Caption(), "1");
+  EXPECT_EQ(one.Text1.Text(), "C:\\P\\ p1.exe");
+  EXPECT_EQ(one.Text1.ToolTipText(), "C:\\P\\p1.exe -x");
+  EXPECT_EQ(one.Text2.Text(), "+3 sec.");
+  EXPECT_EQ(one.Text1.ForeColor(), ui::kBlack);
+  EXPECT_EQ(one.Picture1.Picture(), Pic("program"));
+  EXPECT_EQ(one.Picture2.Picture(), Pic("enabled"));
+  EXPECT_TRUE(one.Picture3.Picture().Empty());  // no group
+  EXPECT_TRUE(one.Command1.Visible());
+  EXPECT_EQ(one.Command1.Picture(), Pic("run"));
+  EXPECT_EQ(one.Command1.Caption(), "");
+  EXPECT_EQ(one.Check1.Caption(), "Check1");  // passed, not shown
+  EXPECT_FALSE(one.Check1.Visible() || one.Check2.Visible() || one.Command2.Visible());
+
+  EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("disabled"));
+  EXPECT_EQ(RowOf(2).Text1.ForeColor(), ui::kGrey);
+  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("question"));
+  EXPECT_EQ(RowOf(3).Picture3.ToolTipText(), "Group 4: waiting for confirmation");
+  EXPECT_EQ(RowOf(5).Picture2.Picture(), Pic("running"));
+
+  const ListBoxRow& free = RowOf(4);  // a free slot: its number, "-Empty-" and its delay only
+  EXPECT_EQ(free.Text1.Text(), "-Empty-");
+  EXPECT_EQ(free.Label1.Caption(), "4");
+  EXPECT_FALSE(free.Command1.Visible());
+  EXPECT_TRUE(free.Picture1.Picture().Empty() && free.Picture2.Picture().Empty() && free.Picture3.Picture().Empty());
+
+  EXPECT_EQ(List().GetIndex(), 0);  // the current entry is selected
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, HideEmptyLeavesTheFilledEntriesAndARowRunsItsOwnEntry) {
+  FiveEntries();
+  run::Form1& f = LoadWatched();
+  f.HideEmptyCheck.SetValue(1);
+  ASSERT_EQ(List().GetListCount(), 5);
+  const int rows[] = {0, 1, 2, -1, 3, -1, 4, -1};
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(f.ListRowOfEntry(n - 1), rows[n - 1]) << "entry " << n;
+  EXPECT_EQ(f.ListRowOfEntry(100), -1);
+
+  fakes.dialogs.answers = {7};  // No
+  List().UserClick(3, controls::RowElement::Command1);
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].text, "Run Program p5.exe");
+  List().UserClick(4, controls::RowElement::Command1);  // Yes
+  EXPECT_EQ(fakes.dialogs.shown[1].text, "Run Program p7.exe");
+  ASSERT_EQ(Started().size(), 1u);
+  EXPECT_EQ(Started()[0], P("p7.exe"));
+
+  f.HideEmptyCheck.SetValue(0);
+  EXPECT_EQ(List().GetListCount(), 101);
+}
+
+TEST_F(ListFillTest, HideDisabledLeavesWhatWillStartAndWhatAGroupDecided) {
+  FiveEntries();
+  run::Form1& f = LoadWatched();
+  E(2).ConfirmState = 1;  // a disabled entry of a group run with "&Run all" starts
+  E(3).ConfirmState = 2;  // refused: passed over, but decided
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(List().GetListCount(), 4);  // 1, 2, 3, 7; neither the running entry 5 nor free slots
+  EXPECT_EQ(f.ListRowOfEntry(4), -1);
+  EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("enabled"));
+  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("groupno"));
+  EXPECT_EQ(RowOf(3).Text1.ForeColor(), ui::kGrey);
+  f.HideEmptyCheck.SetValue(1);
+  EXPECT_EQ(List().GetListCount(), 4);
+  f.OnlyActiveCheck.SetValue(0);
+  EXPECT_EQ(List().GetListCount(), 5);  // 5 comes back; the free slots stay hidden
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, TheCountdownStandsRedInTheCurrentEntrysRowOnly) {
+  FiveEntries({"InitialStartupTime=5"});
+  run::Form1& f = LoadWatched();
+  Advance(1000);
+  EXPECT_EQ(RowOf(1).Text2.Text(), "4");
+  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kRed);
+  EXPECT_EQ(RowOf(2).Text2.Text(), "+2 sec.");
+  EXPECT_EQ(RowOf(2).Text2.ForeColor(), ui::kBlack);
+
+  // Under Hide Empty the current entry may have no row, though the list has rows enough.
+  f.HideEmptyCheck.SetValue(1);
+  f.CurrentEntry = 4;
+  Advance(1000);
+  for (int row = 0; row < List().GetListCount(); ++row) EXPECT_NE(List().Row(row).Text2.ForeColor(), ui::kRed);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, ARebuildKeepsTheCurrentEntrySelectedWhereverItsRowMoves) {
+  FiveEntries({"CheckRunningProgramTasks=1", "InitialStartupTime=50"});
+  run::Form1& f = LoadWatched();
+  f.CurrentEntry = 7;
+  int first = -1;
+  f.FillText1Text(first);
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_EQ(List().SelectedRow(), 6);
+  f.HideEmptyCheck.SetValue(1);
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_EQ(List().SelectedRow(), 4);
+  EXPECT_EQ(RowOf(7).Text1.BackColor(), ui::kButtonFace);  // highlighted
+  EXPECT_EQ(RowOf(1).Text1.BackColor(), ui::kWhite);
+
+  // Neither the current entry nor the one after it (running) has a row now: the selection stays.
+  f.CurrentEntry = 4;
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_TRUE(RowOf(7).Text1.Visible());
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+// Without the editor's seams watched: what the user sees after loading, and a click on a row.
+class ListFrameTest : public test::Form1Test {};
+
+TEST_F(ListFrameTest, AfterLoadingTheListFillsTheWindowAndAClickHighlightsARow) {
+  PutSettings({}, {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program2=b.exe", "Program2Dir=C:\\B\\"});
+  run::Form1& f = Load();
+  EXPECT_FALSE(f.Frame1.Visible() || f.Frame2.Visible() || f.Text1.Visible() || f.CloseFrameBtn.Visible());
+  EXPECT_TRUE(f.Command11.Enabled());
+  EXPECT_EQ(f.ListFrame.Width(), f.Frame2.Left() + f.Frame2.Width() - f.ListFrame.Left());
+  EXPECT_EQ(f.ListFrame.Top() + f.ListFrame.Height(), f.Text1.Top() + f.Text1.Height());
+  controls::ListBoxExtended& list = f.ListBoxExtended1;
+  EXPECT_EQ(list.Container(), &f.ListFrame);
+  EXPECT_GT(list.Top() + list.Height(), f.ListFrame.Height() * 3 / 4);
+  // A whole row fits the wide list, run button included, and the first rows are in view.
+  const ListBoxRow& row = list.Row(0);
+  EXPECT_LE(row.Command1.Left() + row.Command1.Width(), list.Frame1.Width());
+  EXPECT_TRUE(row.InView && list.Row(8).InView);
+
+  list.UserFocus(1, controls::RowElement::Text1);
+  EXPECT_EQ(list.SelectedRow(), 1);
+  EXPECT_EQ(list.Row(1).Text1.BackColor(), ui::kButtonFace);
+  EXPECT_EQ(list.Row(0).Text1.BackColor(), ui::kWhite);
+  list.UserClick(0, controls::RowElement::Picture1);
+  EXPECT_EQ(list.Row(0).Text1.BackColor(), ui::kButtonFace);
+
+  // A side panel open with the status text: closing it gives the list its room back.
+  f.Frame2.SetVisible(true);
+  f.Text1.SetVisible(true);
+  f.Command11.SetEnabled(false);
+  f.CloseFrameBtn.SetVisible(true);
+  f.CloseFrameBtn.RaiseClick();
+  EXPECT_FALSE(f.Frame2.Visible() || f.Text1.Visible() || f.CloseFrameBtn.Visible());
+  EXPECT_TRUE(f.Command11.Enabled());
+  EXPECT_EQ(f.ListFrame.Top() + f.ListFrame.Height(), f.Text1.Top() + f.Text1.Height());
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
