@@ -36,7 +36,7 @@
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
 //   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
-//             "question", "groupyes", "groupno", "noquestion" the status pictures of a list row
+//             "groupask", "groupyes", "groupno", "groupdefault" the status pictures of a list row
 #include <array>
 #include <cstdint>
 #include <string>
@@ -260,8 +260,8 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   // running. Question, by the group's ConfirmState: undecided, "&Run all", "&Skip all", "&Defaults".
   const std::array<ui::Picture, 3> DisableIconList{ui::Picture::Named("enabled"), ui::Picture::Named("disabled"),
                                                    ui::Picture::Named("running")};
-  const std::array<ui::Picture, 4> Question{ui::Picture::Named("question"), ui::Picture::Named("groupyes"),
-                                            ui::Picture::Named("groupno"), ui::Picture::Named("noquestion")};
+  const std::array<ui::Picture, 4> Question{ui::Picture::Named("groupask"), ui::Picture::Named("groupyes"),
+                                            ui::Picture::Named("groupno"), ui::Picture::Named("groupdefault")};
   const ui::Picture EmptyPix;
 
  private:

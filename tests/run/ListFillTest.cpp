@@ -52,7 +52,7 @@ TEST_F(ListFillTest, EveryEntryGetsARowWithItsTextsPicturesAndRunButton) {
 
   EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("disabled"));
   EXPECT_EQ(RowOf(2).Text1.ForeColor(), ui::kGrey);
-  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("question"));
+  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("groupask"));
   EXPECT_EQ(RowOf(3).Picture3.ToolTipText(), "Group 4: waiting for confirmation");
   EXPECT_EQ(RowOf(5).Picture2.Picture(), Pic("running"));
 

@@ -311,19 +311,28 @@ const std::map<std::string, Glyph>& Glyphs() {
       p.Ellipse(17.5, 17, 5, kPaper);
       p.Ellipse(17.5, 17, 3.8, kGreen);
     };
-    // A group's answer: run all, skip all.
-    g["groupyes"] = [](GlyphPainter& p) {
-      p.Ellipse(12, 12, 10.5, kGreen);
-      p.Lines({{6.8, 12.3}, {10.5, 16}, {17.5, 8}}, 2.8, kPaper);
-    };
-    g["groupno"] = [](GlyphPainter& p) {
-      p.Ellipse(12, 12, 10.5, kRed);
-      p.Lines({{8, 8}, {16, 16}}, 2.8, kPaper);
-      p.Lines({{16, 8}, {8, 16}}, 2.8, kPaper);
-    };
     g["disabled"] = [](GlyphPainter& p) {
       p.Ring(12, 12, 8.8, 3, kRed);
       p.Lines({{6, 18}, {18, 6}}, 3, kRed);
+    };
+    // A list row's confirmation group, drawn smaller than "question" so that it matches the row's
+    // other marks in its larger box: not answered yet, "Run all", "Skip all", "Defaults".
+    g["groupask"] = [](GlyphPainter& p) {
+      p.Ellipse(12, 12, 8.5, kBlue);
+      p.Text("?", 4.7, 5.9, 19.3, 18.1, kPaper);
+    };
+    g["groupyes"] = [](GlyphPainter& p) {
+      p.Ellipse(12, 12, 8.5, kGreen);
+      p.Lines({{7.8, 12.2}, {10.8, 15.2}, {16.5, 8.8}}, 2.4, kPaper);
+    };
+    g["groupno"] = [](GlyphPainter& p) {
+      p.Ellipse(12, 12, 8.5, kRed);
+      p.Lines({{8.8, 8.8}, {15.2, 15.2}}, 2.4, kPaper);
+      p.Lines({{15.2, 8.8}, {8.8, 15.2}}, 2.4, kPaper);
+    };
+    g["groupdefault"] = [](GlyphPainter& p) {
+      p.Ring(12, 12, 7.8, 1.8, kGreyInk);
+      p.Text("?", 4.7, 5.9, 19.3, 18.1, kGreyInk);
     };
     g["add"] = [](GlyphPainter& p) {
       p.Rect(10.2, 3.5, 13.8, 20.5, kGreen);

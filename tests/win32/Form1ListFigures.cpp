@@ -1,0 +1,135 @@
+// Figures for the program list in the real main window (printed, not asserted: timings on a shared
+// machine under Wine say little on their own): the list fill of 101 entries with the repaint that
+// follows, the whole status-view rebuild that contains it, and the window handles and GDI objects
+// of the window. Only the handle counts are checked. The settings come from the fake file system.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "UiTestSupport.h"
+#include "controls/win32/ListBoxExtendedPart.h"
+#include "platform/fake/FakePlatform.h"
+#include "run/Form1.h"
+#include "ui/win32/FormWindow.h"
+
+using namespace sequora;
+using sequora::test::Pump;
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  ::QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+int CountWindows(HWND top) {
+  int count = 1;
+  ::EnumChildWindows(top, [](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; },
+                     reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+int WindowsOfThread() {
+  int count = 0;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND top, LPARAM p) {
+        *reinterpret_cast<int*>(p) += CountWindows(top);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// 80 programs (every 7th disabled, every 11th in group 2) and 21 free slots.
+std::string Settings() {
+  std::string text = "[MainSettings]\r\nInitialStartupTime=600\r\nSystemTray=0\r\n[ProgramList]\r\n";
+  for (int n = 1; n <= 80; ++n) {
+    const std::string k = "Program" + std::to_string(n), number = std::to_string(n);
+    text += k + "=tool" + number + ".exe\r\n" + k + "Dir=C:\\Programs\\Tool " + number + "\\\r\n";
+    text += k + "StartupDelay=" + std::to_string(n % 9) + "\r\n";
+    if (n % 7 == 0) text += k + "Disabled=1\r\n";
+    if (n % 11 == 0) text += k + "ConfirmMessageBoxNr=2\r\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
+  sequora::test::StartUi();
+  controls::win32::RegisterListBoxExtendedPart();
+  platform::FakePlatform fakes;
+  fakes.environment.appPath = "C:\\Sequora";
+  fakes.environment.exeName = "Sequora";
+  fakes.fileSystem.MakeDirs("C:\\Sequora");
+  fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", Settings());
+
+  run::Form1 form(fakes.platform);
+  auto window = std::make_unique<ui::win32::FormWindow>(form);
+  form.Load();
+  Pump();
+  HWND list = window->HandleOf(form.ListBoxExtended1);
+  HWND top = ui::win32::WindowHandleOf(form);
+  ASSERT_TRUE(list && top);
+  ASSERT_EQ(form.ListBoxExtended1.GetListCount(), 101);
+
+  const int windowsBefore = WindowsOfThread();
+  const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  constexpr int kRounds = 30;
+  double fill = 0, fillPaint = 0, rebuild = 0, rebuildPaint = 0;
+  for (int i = 0; i < kRounds; ++i) {
+    double t0 = Now();
+    form.FillExtendedList(0);
+    double t1 = Now();
+    ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    double t2 = Now();
+    fill += t1 - t0;
+    fillPaint += t2 - t1;
+
+    int first = 1;
+    t0 = Now();
+    form.FillText1Text(first);
+    t1 = Now();
+    ::RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    t2 = Now();
+    rebuild += t1 - t0;
+    rebuildPaint += t2 - t1;
+  }
+  Pump();
+
+  const int windowsAfter = WindowsOfThread();
+  int listWindows = CountWindows(list);
+  auto* part = dynamic_cast<controls::win32::ListBoxExtendedPart*>(ui::win32::Window::FromHandle(list));
+  if (part && part->ToolTipHandle()) ++listWindows;
+  const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+
+  std::printf("main window, program list of 101 entries (%d rows):\n", form.ListBoxExtended1.GetListCount());
+  std::printf("  list fill (FillExtendedList: ClearAll, layout, 101 AddToExtendedList, select): %.0f us\n",
+              fill / kRounds);
+  std::printf("  repaint of the list after it (RedrawWindow, RDW_UPDATENOW):                 %.0f us\n",
+              fillPaint / kRounds);
+  std::printf("  status-view rebuild (FillText1Text: file read, list fill, status text):    %.0f us\n",
+              rebuild / kRounds);
+  std::printf("  repaint of the whole window after it:                                      %.0f us\n",
+              rebuildPaint / kRounds);
+  std::printf("  window handles: the list %d, the main window %d, the thread %d before the fills, %d after\n",
+              listWindows, CountWindows(top), windowsBefore, windowsAfter);
+  std::printf("  GDI objects of the process: %lu before the fills, %lu after\n", gdiBefore, gdiAfter);
+  EXPECT_EQ(listWindows, 2);
+  EXPECT_EQ(windowsAfter, windowsBefore);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+  form.Unload();
+  window.reset();
+  Pump();
+}
