@@ -193,8 +193,8 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   void Timer2_Timer();    // wait tick
   void Command2_Click();   // cut the wait short
   void Command12_Click();  // pass over the next program
-  // Closes the side panel: the list takes the whole width and the status text goes
-  // (Form1ListFrame.cpp). Public: the load handler's last step, and the editor's panel, use it.
+  // Closes the side panel: the list takes the whole window, the status text goes
+  // (Form1ListFrame.cpp). Also the load handler's last step.
   void CloseFrameBtn_Click();
   void ShowLogFileBtn_Click();
   void Command15_Click();  // "Warnings!"
@@ -214,9 +214,9 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
 
   // Program list and status text.
   ui::Frame ListFrame{*this, "ListFrame"};
+  controls::ListBoxExtended ListBoxExtended1;  // the program list, in ListFrame
   ui::CheckBox HideEmptyCheck{*this, "HideEmptyCheck"};    // "Hide Empty"
   ui::CheckBox OnlyActiveCheck{*this, "OnlyActiveCheck"};  // "Hide Disabled"
-  controls::ListBoxExtended ListBoxExtended1;             // the program list, in ListFrame
   ui::TextBox Text1{*this, "Text1"};  // status of the startup list
   ui::ListBox SortierList{*this, "SortierList"};  // hidden: one line per entry
 

@@ -83,6 +83,8 @@ void Form1::AddToExtendedList(int n, bool redraw, const ProcessScan& scan) {
   // calls below would report it as an index error.
   if (ListRowOfEntry(controlEntry) < 0) return;
   e_ListBox_SetTextDisabled(controlEntry, status.skip || entry->Skip);
+  // The delay again, not a countdown that stood there: black until Label1 changes next.
+  if (ui::TextBox* delay = ListBoxExtended1.Get_ControlText(2, controlEntry)) delay->SetForeColor(ui::kBlack);
   if (freeSlot) return;
   ListBoxExtended1.SetButton1Picture(ui::Picture::Named("run"), controlEntry);
   ListBoxExtended1.ButtonToolTip(1, controlEntry, "Run this program now");

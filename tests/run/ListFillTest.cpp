@@ -114,6 +114,9 @@ TEST_F(ListFillTest, TheCountdownStandsRedInTheCurrentEntrysRowOnly) {
   EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kRed);
   EXPECT_EQ(RowOf(2).Text2.Text(), "+2 sec.");
   EXPECT_EQ(RowOf(2).Text2.ForeColor(), ui::kBlack);
+  f.AddToExtendedList(1, false);  // a refilled row shows its delay again
+  EXPECT_EQ(RowOf(1).Text2.Text(), "+3 sec.");
+  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kBlack);
 
   // Under Hide Empty the current entry may have no row, though the list has rows enough.
   f.HideEmptyCheck.SetValue(1);
