@@ -54,6 +54,7 @@ void Form1::Layout() {
   Command14.SetCaption("&Import...");
   Command14.SetPicture(ui::Picture::Named("import"));
   Tip(Command14, "Import programs from the Windows autostart");
+  Command14.SetVisible(false);  // shown once the import window exists: it has nothing to open yet
   Place(Command15, 7200, 600, 1380, 420);
   Command15.SetCaption("Warnings!");
   Command15.SetEnabled(false);
@@ -62,6 +63,7 @@ void Form1::Layout() {
   Command11.SetCaption("&Settings");
   Command11.SetPicture(ui::Picture::Named("settings"));
   Tip(Command11, "Settings");
+  Command11.SetVisible(false);  // shown once the settings panel exists: it has nothing to open yet
   Place(VersCaption, 8700, 180, 1380, 255);
   VersCaption.SetAlignment(ui::Align::Right);
   VersCaption.SetForeColor(ui::kGrey);
