@@ -4,43 +4,13 @@
 //   build/native/bench/bench_CheckIfProgrammIsDisabled
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <string>
-
-#include "platform/fake/FakePlatform.h"
-#include "run/Form1.h"
+#include "BusyMachine.h"
 
 using namespace sequora;
 
 namespace {
 
-struct BusyMachine {
-  platform::FakePlatform fakes;
-  std::unique_ptr<run::Form1> form;
-
-  BusyMachine() {
-    fakes.environment.appPath = "C:\\Sequora";
-    fakes.fileSystem.MakeDirs("C:\\Sequora");
-    std::string ini = "[MainSettings]\r\nCheckRunningProgramTasks=1\r\n[ProgramList]\r\n";
-    for (int n = 1; n <= 101; ++n) {
-      std::string k = "Program" + std::to_string(n);
-      ini += k + "=Program" + std::to_string(n) + ".exe\r\n" + k + "Dir=C:\\Programs\\Vendor " + std::to_string(n) +
-             "\\\r\n" + k + "Disabled=" + (n % 7 == 0 ? "1" : "0") + "\r\n";
-    }
-    fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", ini);
-    // 300 processes; every fifth entry's program among them. 200 windows: titled, untitled and
-    // hidden ones of the first 150 processes.
-    for (int i = 0; i < 300; ++i) {
-      std::string name = i % 15 == 0 ? "program" + std::to_string(i / 3 + 1) + ".exe" : "service" + std::to_string(i) + ".exe";
-      std::uint32_t id = fakes.processes.AddProcess(name);
-      if (i < 150)
-        fakes.processes.AddWindow(id, i % 3 == 0 && i % 15 != 0 ? "" : "Window " + std::to_string(i), i % 5 != 4);
-      if (i < 50) fakes.processes.AddWindow(id, "Default IME", false);
-    }
-    form = std::make_unique<run::Form1>(fakes.platform);
-    form->Load();
-  }
-};
+const char* const kSettings = "CheckRunningProgramTasks=1\r\n";
 
 void ReportCalls(benchmark::State& state, const platform::FakeProcesses& processes) {
   state.counters["snapshots_per_pass"] = processes.snapshotCalls;
@@ -48,7 +18,7 @@ void ReportCalls(benchmark::State& state, const platform::FakeProcesses& process
 }
 
 void StatusPassWithOneScan(benchmark::State& state) {
-  BusyMachine m;
+  bench::BusyMachine m(kSettings, false);
   int skipped = 0;
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
@@ -67,7 +37,7 @@ void StatusPassWithOneScan(benchmark::State& state) {
 BENCHMARK(StatusPassWithOneScan)->Unit(benchmark::kMicrosecond);
 
 void StatusPassEntryByEntry(benchmark::State& state) {
-  BusyMachine m;
+  bench::BusyMachine m(kSettings, false);
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
     for (int n = 1; n <= 101; ++n) {
@@ -83,7 +53,7 @@ BENCHMARK(StatusPassEntryByEntry)->Unit(benchmark::kMicrosecond);
 // The list reload that every status-view rebuild does: 101 entries from the file and two running
 // checks per entry.
 void ReloadWithRunningChecks(benchmark::State& state) {
-  BusyMachine m;
+  bench::BusyMachine m(kSettings, false);
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
     m.form->ReloadProgrammListeObj();

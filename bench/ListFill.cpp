@@ -8,6 +8,7 @@
 
 #include "controls/ListBoxExtended.h"
 #include "platform/fake/FakeDialogs.h"
+#include "run/ProgramListColumns.h"
 #include "ui/Form.h"
 
 using namespace sequora;
@@ -22,12 +23,7 @@ struct CountingView : ui::ControlView {
 
 void Fill(controls::ListBoxExtended& list, bool hideEmpty, int select) {
   list.ClearAll();
-  list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
-  list.SetPicturePosSize(1, 70, -20, 490, 490);
-  list.SetPicturePosSize(2, 100, 150, 300, 380);
-  list.SetPicturePosSize(3, 10, 130, 480, 580);
-  list.SetTextBoxPosSize(1, 5970, 0);
-  list.SetTextBoxPosSize(2, 800, 0);
+  run::SetProgramListColumns(list);
   list.Set_HideEmpty(hideEmpty);
   const ui::Picture icon = ui::Picture::Named("icon"), enabled = ui::Picture::Named("enabled"),
                     group = ui::Picture::Named("nogroup");

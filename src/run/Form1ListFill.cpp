@@ -8,6 +8,7 @@
 #include <string>
 
 #include "run/Form1.h"
+#include "run/ProgramListColumns.h"
 
 namespace sequora::run {
 
@@ -35,12 +36,7 @@ void Form1::FillExtendedList(int selectEntry, const ProcessScan& scan) {
   // The list stays visible while it is refilled: nothing is drawn before the next paint, and
   // hiding it would take the keyboard focus from it at every rebuild.
   list.ClearAll();
-  list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
-  list.SetPicturePosSize(1, 70, -20, 490, 490);
-  list.SetPicturePosSize(2, 100, 150, 300, 380);
-  list.SetPicturePosSize(3, 10, 130, 480, 580);
-  list.SetTextBoxPosSize(1, 5970, 0);
-  list.SetTextBoxPosSize(2, 800, 0);
+  SetProgramListColumns(list);
   // The entry number needs no more: so a whole row, run button included, fits the wide list.
   list.SetLabelPosSize(1, -1, -1, kNumberWidth);
   // "Hide Disabled" blanks the first text of what will not start; such rows go as empty ones do.

@@ -1,5 +1,6 @@
 // Columns within a row, rows in the view, scrolling, keys and the highlight of the selected row.
 #include "ListBoxFixture.h"
+#include "run/ProgramListColumns.h"
 
 using namespace sequora;
 using namespace sequora::controls;
@@ -10,12 +11,7 @@ class ListBoxLayout : public ListBoxTest {
  protected:
   // The main window's set-up before it fills the list.
   void HostLayout() {
-    list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
-    list.SetPicturePosSize(1, 70, -20, 490, 490);
-    list.SetPicturePosSize(2, 100, 150, 300, 380);
-    list.SetPicturePosSize(3, 10, 130, 480, 580);
-    list.SetTextBoxPosSize(1, 5970, 0);
-    list.SetTextBoxPosSize(2, 800, 0);
+    run::SetProgramListColumns(list);
   }
   int Y(int row) const { return list.Row(row).Text1.Top() - 120; }
 };

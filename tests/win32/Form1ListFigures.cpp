@@ -17,39 +17,12 @@
 #include "ui/win32/FormWindow.h"
 
 using namespace sequora;
+using sequora::test::CountWindows;
+using sequora::test::Now;
 using sequora::test::Pump;
+using sequora::test::WindowsOfThread;
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-int CountWindows(HWND top) {
-  int count = 1;
-  ::EnumChildWindows(top, [](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; },
-                     reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
-int WindowsOfThread() {
-  int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND top, LPARAM p) {
-        *reinterpret_cast<int*>(p) += CountWindows(top);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count;
-}
 
 // 80 programs (every 7th disabled, every 11th in group 2) and 21 free slots.
 std::string Settings() {

@@ -13,6 +13,7 @@
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "controls/win32/RowListGeometry.h"
 #include "platform/fake/FakeDialogs.h"
+#include "run/ProgramListColumns.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
@@ -66,12 +67,7 @@ class RowListWindow : public ::testing::Test {
   // The main window's list fill: layout, then one entry per slot; every third slot is free.
   void Fill(bool hideEmpty = false) {
     list.ClearAll();
-    list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
-    list.SetPicturePosSize(1, 70, -20, 490, 490);
-    list.SetPicturePosSize(2, 100, 150, 300, 380);
-    list.SetPicturePosSize(3, 10, 130, 480, 580);
-    list.SetTextBoxPosSize(1, 5970, 0);
-    list.SetTextBoxPosSize(2, 800, 0);
+    run::SetProgramListColumns(list);
     list.Set_HideEmpty(hideEmpty);
     for (int n = 1; n <= 101; ++n) {
       const bool free = n % 3 == 0;

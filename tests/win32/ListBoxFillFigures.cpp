@@ -14,24 +14,16 @@
 #include "controls/ListBoxExtended.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/fake/FakeDialogs.h"
+#include "run/ProgramListColumns.h"
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
 
 using namespace sequora;
+using sequora::test::Now;
 using sequora::test::Pump;
+using sequora::test::WindowsOfThread;
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
 
 struct MainLike : ui::Form {
   explicit MainLike(platform::Dialogs& dialogs) : Form("Form1"), ListBoxExtended1(*this, "ListBoxExtended1", dialogs) {
@@ -43,31 +35,12 @@ struct MainLike : ui::Form {
 
 void Fill(controls::ListBoxExtended& list) {
   list.ClearAll();
-  list.SetPositions(5, 4, -1, -1, 7, -1, 2, 3, 6, 1);
-  list.SetPicturePosSize(1, 70, -20, 490, 490);
-  list.SetPicturePosSize(2, 100, 150, 300, 380);
-  list.SetPicturePosSize(3, 10, 130, 480, 580);
-  list.SetTextBoxPosSize(1, 5970, 0);
-  list.SetTextBoxPosSize(2, 800, 0);
+  run::SetProgramListColumns(list);
   for (int n = 1; n <= 101; ++n)
     list.Add_NewListentry(n - 1, n % 3 ? "C:\\Programs\\Tool" + std::to_string(n) + " tool.exe" : "-Empty-",
                           "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2", ui::Picture::Named("play"),
                           ui::Picture::Named("pause"), ui::Picture::Named("play"), std::to_string(n), n == 101);
   list.Set_ListIndex(40, true);
-}
-
-int WindowsOfThread() {
-  int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND top, LPARAM p) {
-        auto* n = reinterpret_cast<int*>(p);
-        ++*n;
-        ::EnumChildWindows(top, [](HWND, LPARAM q) { ++*reinterpret_cast<int*>(q); return TRUE; }, p);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count;
 }
 
 }  // namespace

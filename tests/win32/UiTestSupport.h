@@ -62,4 +62,37 @@ inline RECT RectInParent(HWND hwnd) {
   return r;
 }
 
+// A steady clock in microseconds, for the printed figures.
+inline double Now() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  ::QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+// A window and all its descendants.
+inline int CountWindows(HWND top) {
+  int count = 1;
+  ::EnumChildWindows(top, [](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; },
+                     reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Every window this thread owns, children included.
+inline int WindowsOfThread() {
+  int count = 0;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND top, LPARAM p) {
+        *reinterpret_cast<int*>(p) += CountWindows(top);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 }  // namespace sequora::test

@@ -339,19 +339,25 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
   return Contents(path);
 }
 
-bool FakeFileSystem::WriteFile(const std::string& path, std::string_view data) {
-  bool ok = CountMutation(Op::WriteFile);
+FakeFileSystem::Node* FakeFileSystem::FileForWriting(const std::string& path) {
   auto r = Resolve(path);
-  if (!r) return false;
+  if (!r) return nullptr;
   Node* parent = FindParent(*r);
-  if (!parent) return false;
+  if (!parent) return nullptr;
   Node* n = parent->Child(r->parts.back());
-  if ((n && n->isDir) || !Writable(parent, n)) return false;
+  if ((n && n->isDir) || !Writable(parent, n)) return nullptr;
   if (!n) {
     auto fresh = std::make_unique<Node>();
     fresh->name = r->parts.back();
     n = parent->Add(std::move(fresh));
   }
+  return n;
+}
+
+bool FakeFileSystem::WriteFile(const std::string& path, std::string_view data) {
+  bool ok = CountMutation(Op::WriteFile);
+  Node* n = FileForWriting(path);
+  if (!n) return false;
   // A failure part-way leaves a truncated file, as a full disk or a crash would.
   n->data = ok ? std::string(data) : std::string(data.substr(0, data.size() / 2));
   return ok;
@@ -359,17 +365,8 @@ bool FakeFileSystem::WriteFile(const std::string& path, std::string_view data) {
 
 bool FakeFileSystem::AppendFile(const std::string& path, std::string_view data) {
   bool ok = CountMutation(Op::AppendFile);
-  auto r = Resolve(path);
-  if (!r) return false;
-  Node* parent = FindParent(*r);
-  if (!parent) return false;
-  Node* n = parent->Child(r->parts.back());
-  if ((n && n->isDir) || !Writable(parent, n)) return false;
-  if (!n) {
-    auto fresh = std::make_unique<Node>();
-    fresh->name = r->parts.back();
-    n = parent->Add(std::move(fresh));
-  }
+  Node* n = FileForWriting(path);
+  if (!n) return false;
   n->data += ok ? data : data.substr(0, data.size() / 2);
   return ok;
 }

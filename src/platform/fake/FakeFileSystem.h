@@ -73,6 +73,8 @@ class FakeFileSystem : public FileSystem {
   bool Count(Op op);          // counts the call; false when it must fail
   bool CountMutation(Op op);  // the same for mutating calls
   static bool Writable(const Node* folder, const Node* file);
+  // The file at `path`, created empty when missing; null when it cannot be written.
+  Node* FileForWriting(const std::string& path);
   std::string Rebuild(const std::string& path, bool shortForm) const;
 
   std::map<char, std::unique_ptr<Node>> drives_;

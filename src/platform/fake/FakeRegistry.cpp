@@ -25,6 +25,22 @@ struct FakeRegistry::Node {
 
 namespace {
 
+// The data of a value into the caller's buffer, as the registry does: the size needed is always
+// reported; a buffer too small gets nothing and "more data". No buffer asks for the size alone.
+long CopyValueData(const FakeRegistry::Value& value, std::span<std::uint8_t> data, std::uint32_t& dataSize) {
+  const auto needed = static_cast<std::uint32_t>(value.data.size());
+  if (!data.empty()) {
+    const std::uint32_t room = std::min<std::uint32_t>(dataSize, static_cast<std::uint32_t>(data.size()));
+    if (needed > room) {
+      dataSize = needed;
+      return reg::kMoreData;
+    }
+    std::copy(value.data.begin(), value.data.end(), data.begin());
+  }
+  dataSize = needed;
+  return reg::kSuccess;
+}
+
 constexpr std::pair<const char*, RegKey> kRootNames[] = {
     {"HKEY_CLASSES_ROOT", reg::kClassesRoot},         {"HKEY_CURRENT_USER", reg::kCurrentUser},
     {"HKEY_LOCAL_MACHINE", reg::kLocalMachine},       {"HKEY_USERS", reg::kUsers},
@@ -248,16 +264,7 @@ long FakeRegistry::EnumValue(RegKey key, std::uint32_t index, std::span<char> na
   std::memcpy(name.data(), valueName.c_str(), valueName.size() + 1);
   nameLength = static_cast<std::uint32_t>(valueName.size());
   if (type) *type = value.type;
-  if (!data.empty()) {
-    std::uint32_t room = std::min<std::uint32_t>(dataSize, static_cast<std::uint32_t>(data.size()));
-    if (needed > room) {
-      dataSize = needed;
-      return reg::kMoreData;
-    }
-    std::copy(value.data.begin(), value.data.end(), data.begin());
-  }
-  dataSize = needed;
-  return reg::kSuccess;
+  return CopyValueData(value, data, dataSize);
 }
 
 long FakeRegistry::QueryValue(RegKey key, const std::string& valueName, std::uint32_t* type,
@@ -268,18 +275,8 @@ long FakeRegistry::QueryValue(RegKey key, const std::string& valueName, std::uin
   auto* found = node->FindValue(valueName);
   if (!found) return reg::kFileNotFound;
   const Value& value = found->second;
-  std::uint32_t needed = static_cast<std::uint32_t>(value.data.size());
   if (type) *type = value.type;
-  if (!data.empty()) {
-    std::uint32_t room = std::min<std::uint32_t>(dataSize, static_cast<std::uint32_t>(data.size()));
-    if (needed > room) {
-      dataSize = needed;
-      return reg::kMoreData;
-    }
-    std::copy(value.data.begin(), value.data.end(), data.begin());
-  }
-  dataSize = needed;
-  return reg::kSuccess;
+  return CopyValueData(value, data, dataSize);
 }
 
 long FakeRegistry::SetValue(RegKey key, const std::string& valueName, std::uint32_t type,
