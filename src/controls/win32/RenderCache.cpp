@@ -3,31 +3,17 @@
 #include <cstring>
 
 #include "platform/win32/UniqueHandle.h"
+#include "ui/win32/PictureDrawing.h"
 
 namespace sequora::controls::win32 {
 
 namespace {
 
-struct DcDeleter {
-  void operator()(HDC dc) const { ::DeleteDC(dc); }
-};
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 // Draws once into a DIB section and keeps its pixels.
 bool Render(int width, int height, COLORREF background, const RenderCache::Draw& draw,
             std::vector<std::uint32_t>& pixels) {
-  BITMAPINFO info = TopDown32(width, height);
-  platform::win32::UniqueHandle<HDC, DcDeleter> dc(::CreateCompatibleDC(nullptr));
+  BITMAPINFO info = ui::win32::TopDownDibInfo(width, height);
+  platform::win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   void* bits = nullptr;
   platform::win32::UniqueGdi bitmap(::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dc || !bitmap || !bits) return false;
@@ -62,7 +48,7 @@ void RenderCache::Paint(HDC dc, const RECT& box, const std::string& key, COLORRE
     if (entries_.size() >= kMaxEntries) entries_.clear();
     found = entries_.emplace(sized, std::move(entry)).first;
   }
-  BITMAPINFO info = TopDown32(width, height);
+  BITMAPINFO info = ui::win32::TopDownDibInfo(width, height);
   ::SetDIBitsToDevice(dc, box.left, box.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), found->second.pixels.data(), &info, DIB_RGB_COLORS);
 }

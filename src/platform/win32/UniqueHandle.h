@@ -59,6 +59,9 @@ struct GdiDeleter {
 struct WindowDestroyer {
   void operator()(HWND h) const { ::DestroyWindow(h); }
 };
+struct DcDeleter {  // memory DCs from CreateCompatibleDC
+  void operator()(HDC h) const { ::DeleteDC(h); }
+};
 
 using UniqueHandleObj = UniqueHandle<HANDLE, HandleCloser>;  // events, processes, mutexes
 using UniqueKey = UniqueHandle<HKEY, KeyCloser>;
@@ -66,6 +69,7 @@ using UniqueIcon = UniqueHandle<HICON, IconDestroyer>;
 using UniqueMenu = UniqueHandle<HMENU, MenuDestroyer>;
 using UniqueGdi = UniqueHandle<HGDIOBJ, GdiDeleter>;
 using UniqueWindow = UniqueHandle<HWND, WindowDestroyer>;
+using UniqueMemoryDc = UniqueHandle<HDC, DcDeleter>;
 
 // For INVALID_HANDLE_VALUE-style handles: a tiny owner with its own invalid value.
 template <typename Closer>

@@ -12,14 +12,22 @@
 
 namespace sequora::ui::win32 {
 
+BITMAPINFO TopDownDibInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 namespace {
 
 using platform::win32::UniqueGdi;
 
-struct DcDeleter {
-  void operator()(HDC dc) const { ::DeleteDC(dc); }
-};
-using UniqueDc = platform::win32::UniqueHandle<HDC, DcDeleter>;
+using UniqueDc = platform::win32::UniqueMemoryDc;
 
 // Premultiplied 32-bit pixels, 0xAARRGGBB (the byte order of a 32-bit DIB), top row first.
 struct Pixels {
@@ -35,13 +43,7 @@ constexpr double kGrid = 24.0;  // glyphs are designed on a 24 x 24 grid
 class Canvas {
  public:
   Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownDibInfo(width, height);
     dc_.Reset(::CreateCompatibleDC(nullptr));
     HBITMAP bitmap = ::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
     bitmap_.Reset(bitmap);

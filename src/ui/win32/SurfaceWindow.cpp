@@ -5,12 +5,6 @@
 
 namespace sequora::ui::win32 {
 
-namespace {
-struct DcDeleter {
-  void operator()(HDC dc) const { ::DeleteDC(dc); }
-};
-}  // namespace
-
 HWND SurfaceWindow::Create(const char* className, HWND parent, const RECT& rect, int id, DWORD style,
                            DWORD exStyle) {
   if (!CreateHandle(className, exStyle, "", style | WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top,
@@ -34,7 +28,7 @@ LRESULT SurfaceWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       RECT client;
       ::GetClientRect(Handle(), &client);
       // Double-buffered: a countdown repaints often and must not flicker.
-      platform::win32::UniqueHandle<HDC, DcDeleter> memory(::CreateCompatibleDC(dc));
+      platform::win32::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
       platform::win32::UniqueGdi bitmap(::CreateCompatibleBitmap(dc, client.right, client.bottom));
       if (memory && bitmap) {
         HGDIOBJ old = ::SelectObject(memory.Get(), bitmap.Get());
