@@ -25,8 +25,8 @@ void Fill(controls::ListBoxExtended& list, bool hideEmpty, int select) {
   list.ClearAll();
   run::SetProgramListColumns(list);
   list.Set_HideEmpty(hideEmpty);
-  const ui::Picture icon = ui::Picture::Named("icon"), enabled = ui::Picture::Named("enabled"),
-                    group = ui::Picture::Named("nogroup");
+  const Picture icon = Picture::Named("icon"), enabled = Picture::Named("enabled"),
+                    group = Picture::Named("nogroup");
   for (int n = 1; n <= 101; ++n) {
     std::string text = n % 3 == 0 ? (hideEmpty ? "" : "-Empty-") : "C:\\Programs\\Tool" + std::to_string(n) + " tool.exe";
     list.Add_NewListentry(n - 1, text, "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2", icon,

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/fake/FakeFileSystem.h"
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 #include "storage/Ini.h"
 #include "storage/IniSnapshot.h"
 #include "storage/IniText.h"
@@ -88,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!ini.WriteIni(section, key, value, "C:\\S\\f.ini", true)) Check(fs.Contents("C:\\S\\f.ini") == text);
 
   const std::string line = text.substr(0, 400);
-  auto parts = sequora::run::SplitPath(fs, line);
+  auto parts = sequora::platform::SplitPath(fs, line);
   (void)parts;
-  (void)sequora::run::QuoteIfSpaces(sequora::run::GetLongPath(fs, sequora::run::GetShortPath(fs, line)));
-  (void)sequora::run::AddPathSeparator(sequora::run::GetDirectoryPart(fs, line));
+  (void)sequora::QuoteIfSpaces(sequora::platform::GetLongPath(fs, sequora::platform::GetShortPath(fs, line)));
+  (void)sequora::AddPathSeparator(sequora::platform::GetDirectoryPart(fs, line));
   return 0;
 }

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "autostart/LnkFormat.h"
+#include "platform/lnk/LnkFormat.h"
 #include "platform/fake/FakeCodePage.h"
 
-using namespace sequora::autostart;
+using namespace sequora::platform::lnk;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const sequora::platform::FakeCodePage codePage(1252);

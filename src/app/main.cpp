@@ -4,11 +4,11 @@
 // second instance ends at once) and then the message loop until the program ends.
 #include <windows.h>
 
-#include "autostart/LnkShellLinks.h"
+#include "platform/lnk/LnkShellLinks.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32CodePage.h"
-#include "platform/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Launcher.h"
@@ -29,20 +29,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   platform::win32::Win32FileSystem fileSystem;
   platform::win32::Win32Environment environment;
-  platform::win32::Win32Dialogs dialogs;
+  ui::win32::Win32Dialogs dialogs;
   platform::win32::Win32Processes processes;
   platform::win32::Win32Launcher launcher;
   platform::win32::Win32Windows windows;
   platform::win32::Win32Registry registry;
   platform::win32::Win32CodePage codePage;
-  autostart::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
+  platform::lnk::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
   platform::win32::Win32ShellLinks shellLinks(&portableLinks);
   platform::win32::Win32Tray tray;
   platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
                               tray};
 
   run::Form1 form(services);
-  if (form.Icon().Empty()) form.SetIcon(ui::Picture::Named("sequora"));
+  if (form.Icon().Empty()) form.SetIcon(Picture::Named("sequora"));
   ui::win32::FormWindow window(form);
   window.SetEndsProgramOnUnload(true);
   // Form1's other windows are shown by windows of their own, unowned: the confirmation window

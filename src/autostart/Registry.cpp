@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "autostart/StringOps.h"
-#include "ui/Controls.h"
+#include "base/StringOps.h"
 
 namespace sequora::autostart {
 
@@ -199,11 +198,6 @@ std::string ReadRegistryPath(platform::Registry& reg, std::string_view fullPath)
 std::vector<std::string> ListKeyNames(platform::Registry& reg, std::string_view fullKeyPath) {
   auto [root, keyPath] = SplitFullPath(fullKeyPath);
   return EnumKeyNames(reg, root, keyPath);
-}
-
-void FillListFromKey(platform::Registry& reg, std::string_view fullKeyPath, ui::ItemList& list) {
-  list.Clear();
-  for (std::string& name : ListKeyNames(reg, fullKeyPath)) list.AddItem(std::move(name));
 }
 
 std::string CutCompletePathAndReturnRootString(std::string& registryAbsolutPath) {

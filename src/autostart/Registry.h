@@ -10,7 +10,7 @@
 // for a value a backslash and the value name. Two root-name tables exist on purpose:
 //   - RootKeyFromName (write and delete): lower-cased "current_user" or "hkey_current_user" etc.,
 //     no performance-data root;
-//   - the path readers (ReadRegistryPath, FillListFromKey): the first path segment upper-cased
+//   - the path readers (ReadRegistryPath, ListKeyNames): the first path segment upper-cased
 //     against the seven full names, HKEY_PERFORMANCE_DATA included.
 // An unknown root gives the handle 0, on which every platform call fails.
 #include <functional>
@@ -20,10 +20,6 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
-
-namespace sequora::ui {
-class ItemList;
-}
 
 namespace sequora::autostart {
 
@@ -55,8 +51,6 @@ std::string QueryRegistryString(platform::Registry& reg, RegKey root, std::strin
 std::string ReadRegistryPath(platform::Registry& reg, std::string_view fullPath);
 // EnumKeyNames of a full key path.
 std::vector<std::string> ListKeyNames(platform::Registry& reg, std::string_view fullKeyPath);
-// Clears `list` and adds ListKeyNames of the full key path, in order.
-void FillListFromKey(platform::Registry& reg, std::string_view fullKeyPath, ui::ItemList& list);
 
 // Splits a full registry path in place: removes one trailing backslash, returns the text before
 // the first backslash (the root name) and leaves the text after it in `registryAbsolutPath`.

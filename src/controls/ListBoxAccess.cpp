@@ -48,7 +48,7 @@ ListBoxRow* ListBoxExtended::CheckedObjectRow(int objectNr, int Index, int contr
 
 // --- Setters and getters of one row ---
 
-void ListBoxExtended::SetButton1Picture(const ui::Picture& Picture, int ExternalIndex) {
+void ListBoxExtended::SetButton1Picture(const Picture& Picture, int ExternalIndex) {
   if (ListBoxRow* row = CheckedRow(ExternalIndex, kSetText)) row->Command1.SetPicture(Picture);
 }
 
@@ -60,31 +60,31 @@ void ListBoxExtended::SetText2(const std::string& NewText, int Nr) {
   if (ListBoxRow* row = CheckedRow(Nr, kSetText)) row->Text2.SetText(NewText);
 }
 
-void ListBoxExtended::SetPicture1(const ui::Picture& NewPicture, int Nr) {
+void ListBoxExtended::SetPicture1(const Picture& NewPicture, int Nr) {
   if (ListBoxRow* row = CheckedRow(Nr, kSetPicture1)) row->Picture1.SetPicture(NewPicture);
 }
 
-void ListBoxExtended::SetPicture2(const ui::Picture& NewPicture, int Nr) {
+void ListBoxExtended::SetPicture2(const Picture& NewPicture, int Nr) {
   if (ListBoxRow* row = CheckedRow(Nr, kSetPicture2)) row->Picture2.SetPicture(NewPicture);
 }
 
-void ListBoxExtended::SetPicture3(const ui::Picture& NewPicture, int Nr) {
+void ListBoxExtended::SetPicture3(const Picture& NewPicture, int Nr) {
   if (ListBoxRow* row = CheckedRow(Nr, kSetPicture3)) row->Picture3.SetPicture(NewPicture);
 }
 
-ui::Picture ListBoxExtended::GetPicture1(int Nr) {
+Picture ListBoxExtended::GetPicture1(int Nr) {
   const ListBoxRow* row = CheckedRow(Nr, kGetPicture1);
-  return row ? row->Picture1.Picture() : ui::Picture{};
+  return row ? row->Picture1.Picture() : Picture{};
 }
 
-ui::Picture ListBoxExtended::GetPicture2(int Nr) {
+Picture ListBoxExtended::GetPicture2(int Nr) {
   const ListBoxRow* row = CheckedRow(Nr, kGetPicture2);
-  return row ? row->Picture2.Picture() : ui::Picture{};
+  return row ? row->Picture2.Picture() : Picture{};
 }
 
-ui::Picture ListBoxExtended::GetPicture3(int Nr) {
+Picture ListBoxExtended::GetPicture3(int Nr) {
   const ListBoxRow* row = CheckedRow(Nr, kGetPicture3);
-  return row ? row->Picture3.Picture() : ui::Picture{};
+  return row ? row->Picture3.Picture() : Picture{};
 }
 
 std::string ListBoxExtended::GetLabel1(int Nr) {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "platform/Dialogs.h"
 
 namespace sequora::controls {
@@ -137,8 +137,8 @@ std::optional<int> ListBoxExtended::AllocateRow(int entry, bool isEmpty) {
 void ListBoxExtended::Add_NewListentry(int ProgrNr, const std::string& NewText1, const std::string& NewText2,
                                        const std::string& NewCheck1, const std::string& NewCheck2,
                                        const std::string& NewButton1, const std::string& NewButton2,
-                                       const ui::Picture& NewIcon, const ui::Picture& NewPicture1,
-                                       const ui::Picture& NewPicture2, const std::string& Label1_Caption,
+                                       const Picture& NewIcon, const Picture& NewPicture1,
+                                       const Picture& NewPicture2, const std::string& Label1_Caption,
                                        bool Redraw) {
   const bool isEmpty = Trim(NewText1).empty();
   if (hideEmpty_ && isEmpty) {
@@ -181,7 +181,7 @@ void ListBoxExtended::Add_NewListentry(int ProgrNr, const std::string& NewText1,
 
 void ListBoxExtended::Update_ListEntry(int, const std::string&, const std::string&, const std::string&,
                                        const std::string&, const std::string&, const std::string&,
-                                       const ui::Picture&, const ui::Picture&, const ui::Picture&,
+                                       const Picture&, const Picture&, const Picture&,
                                        const std::string&, bool) {
   ShowMessage("Muss noch gebaut werden..");
 }

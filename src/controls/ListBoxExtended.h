@@ -94,14 +94,14 @@ class ListBoxExtended : public ui::UserControl {
 
   void Add_NewListentry(int ProgrNr, const std::string& NewText1, const std::string& NewText2,
                         const std::string& NewCheck1, const std::string& NewCheck2,
-                        const std::string& NewButton1, const std::string& NewButton2, const ui::Picture& NewIcon,
-                        const ui::Picture& NewPicture1, const ui::Picture& NewPicture2,
+                        const std::string& NewButton1, const std::string& NewButton2, const Picture& NewIcon,
+                        const Picture& NewPicture1, const Picture& NewPicture2,
                         const std::string& Label1_Caption, bool Redraw);
   // Not built: says so and changes nothing.
   void Update_ListEntry(int ProgrNr, const std::string& NewText1, const std::string& NewText2,
                         const std::string& NewCheck1, const std::string& NewCheck2,
-                        const std::string& NewButton1, const std::string& NewButton2, const ui::Picture& NewIcon,
-                        const ui::Picture& NewPicture1, const ui::Picture& NewPicture2,
+                        const std::string& NewButton1, const std::string& NewButton2, const Picture& NewIcon,
+                        const Picture& NewPicture1, const Picture& NewPicture2,
                         const std::string& Label1_Caption, bool Redraw);
   void Set_HideEmpty(bool Hide) { hideEmpty_ = Hide; }
   // Shows the rows from the row of MyListIndexExtern on (or from the selected row).
@@ -124,15 +124,15 @@ class ListBoxExtended : public ui::UserControl {
 
   // Single elements of a row. Nr / ExternalIndex >= 0 is an entry number; negative means the
   // selected row.
-  void SetButton1Picture(const ui::Picture& Picture, int ExternalIndex = -1);
+  void SetButton1Picture(const Picture& Picture, int ExternalIndex = -1);
   void SetText1(const std::string& NewText, int ExternalIndex = -1);
   void SetText2(const std::string& NewText, int Nr = -1);
-  void SetPicture1(const ui::Picture& NewPicture, int Nr = -1);
-  void SetPicture2(const ui::Picture& NewPicture, int Nr = -1);
-  void SetPicture3(const ui::Picture& NewPicture, int Nr = -1);
-  ui::Picture GetPicture1(int Nr = -1);
-  ui::Picture GetPicture2(int Nr = -1);
-  ui::Picture GetPicture3(int Nr = -1);
+  void SetPicture1(const Picture& NewPicture, int Nr = -1);
+  void SetPicture2(const Picture& NewPicture, int Nr = -1);
+  void SetPicture3(const Picture& NewPicture, int Nr = -1);
+  Picture GetPicture1(int Nr = -1);
+  Picture GetPicture2(int Nr = -1);
+  Picture GetPicture3(int Nr = -1);
   std::string GetLabel1(int Nr = -1);
   std::string GetText1(int Nr = -1);
   std::string GetText2(int Nr = -1);

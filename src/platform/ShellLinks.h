@@ -1,7 +1,7 @@
 #pragma once
 // Shell links (.lnk files), as the shell's link object (IShellLinkA + IPersistFile) offers them:
 // make a link object, load or fill it, then read it or save it. Win32:
-// platform/win32/Win32ShellLinks (the shell object); portable: autostart/LnkShellLinks (the file
+// platform/win32/Win32ShellLinks (the shell object); portable: platform/lnk/LnkShellLinks (the file
 // format read and written directly, over a FileSystem). Nothing throws.
 #include <memory>
 #include <optional>

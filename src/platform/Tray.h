@@ -1,11 +1,11 @@
 #pragma once
 // The notification area: one call that adds, changes or removes an icon (Shell_NotifyIconA), and
 // the icon's notifications back to the program. Win32: platform/win32/Win32Tray; tests:
-// platform/fake/FakeTray. The portable owner of the icon is shell::SystemTray.
+// platform/fake/FakeTray. The portable owner of the icon is forms::SystemTray.
 #include <cstdint>
 #include <string>
 
-#include "ui/Picture.h"
+#include "base/Picture.h"
 
 namespace sequora::platform {
 
@@ -22,7 +22,7 @@ struct TrayIconData {
   std::uint32_t id = 0;               // uID: tells the program's icons apart
   std::uint32_t flags = 0;            // uFlags
   std::uint32_t callbackMessage = 0;  // uCallbackMessage
-  ui::Picture icon;                   // hIcon; empty: the program's own icon
+  Picture icon;                   // hIcon; empty: the program's own icon
   std::string tip;                    // szTip without its terminator, at most kTipChars
 };
 

@@ -1,13 +1,9 @@
 #pragma once
 // The program among the other windows of the session: one instance only, bringing the first
-// instance to the front, ending the program, and what is done to one of Sequora's own windows as a
-// whole (pinning it on top, activating it, moving it with the mouse). Win32:
+// instance to the front, ending the program. (What is done to one of Sequora's own windows, such as
+// pinning it on top, is the form's own business: ui::Form.) Win32:
 // platform/win32/Win32Windows; tests: platform/fake/FakeWindows.
 #include <string>
-
-namespace sequora::ui {
-class Form;
-}
 
 namespace sequora::platform {
 
@@ -23,15 +19,6 @@ class Windows {
   // Ends the program at once with the exit code; no window handler runs any more.
   virtual void EndProgram(int exitCode) = 0;
 
-  // The operations below act on the window that shows `form`; a form that is not on screen
-  // (no window yet, or no renderer, as in the tests) is left alone.
-  // Places the window in the topmost band, above all normal windows, or back among them.
-  virtual void SetTopmost(const ui::Form& form, bool topmost) = 0;
-  // Makes the window the active (foreground) window.
-  virtual void ActivateWindow(const ui::Form& form) = 0;
-  // Called while a mouse button is down on the window: the user moves the window until the
-  // button is released, as if the button had gone down on its title bar. Returns when done.
-  virtual void BeginWindowDrag(const ui::Form& form) = 0;
 };
 
 }  // namespace sequora::platform

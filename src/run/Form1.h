@@ -47,7 +47,7 @@
 #include "run/MsgBoxForm.h"
 #include "run/Prozess.h"
 #include "run/Sequencer.h"
-#include "shell/SystemTray.h"
+#include "forms/tray/SystemTray.h"
 #include "storage/ProgramList.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -254,15 +254,15 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   ui::Timer Timer1{*this, "Timer1", 20000, false};  // countdown
   ui::Timer Timer2{*this, "Timer2", 1000, false};   // delay wait
 
-  const ui::Picture PauseTmpPix = ui::Picture::Named("pause");
-  const ui::Picture PlayTmpPix = ui::Picture::Named("play");
+  const Picture PauseTmpPix = Picture::Named("pause");
+  const Picture PlayTmpPix = Picture::Named("play");
   // Status pictures of the list rows. DisableIconList: will start, will not start, already
   // running. Question, by the group's ConfirmState: undecided, "&Run all", "&Skip all", "&Defaults".
-  const std::array<ui::Picture, 3> DisableIconList{ui::Picture::Named("enabled"), ui::Picture::Named("disabled"),
-                                                   ui::Picture::Named("running")};
-  const std::array<ui::Picture, 4> Question{ui::Picture::Named("groupask"), ui::Picture::Named("groupyes"),
-                                            ui::Picture::Named("groupno"), ui::Picture::Named("groupdefault")};
-  const ui::Picture EmptyPix;
+  const std::array<Picture, 3> DisableIconList{Picture::Named("enabled"), Picture::Named("disabled"),
+                                                   Picture::Named("running")};
+  const std::array<Picture, 4> Question{Picture::Named("groupask"), Picture::Named("groupyes"),
+                                            Picture::Named("groupno"), Picture::Named("groupdefault")};
+  const Picture EmptyPix;
 
  private:
   platform::Platform platform_;
@@ -304,7 +304,7 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   // the item out of the Windows autostart. Until that test exists: never.
   virtual void CheckWindowsAutostart(const std::string& programCall, bool removeDoubles, bool& found);
   virtual void UnloadImportForm();             // the hidden import window the test used
-  virtual ui::Picture ProgramIconList(int entry);      // the entry's icon (program icons)
+  virtual Picture ProgramIconList(int entry);      // the entry's icon (program icons)
   virtual void SelectEntryInEditor(int entry);         // show the entry in the editor
   virtual void ShowGroupSetup(int entry);              // the group set-up for the entry's group
 
@@ -315,7 +315,7 @@ class Form1 : public ui::Form, public controls::ListBoxHost {
   // ---- The windows Form1 owns (after platform_, which they use) --------------------------------
   // The renderer shows them when they are shown, like Form1 itself.
   MsgBoxForm msgBoxForm{*this, platform_};
-  shell::SystemTray systemTray{platform_.tray, platform_.windows};
+  forms::SystemTray systemTray{platform_.tray};
 };
 
 }  // namespace sequora::run

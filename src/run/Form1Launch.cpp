@@ -2,10 +2,10 @@
 // button of a list row.
 #include <string>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
 #include "run/LaunchProgram.h"
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 
 namespace sequora::run {
 

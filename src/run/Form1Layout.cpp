@@ -44,15 +44,15 @@ void Form1::Layout() {
   Command4.SetPicture(PauseTmpPix);
   Tip(Command4, "Pause / resume");
   Place(Command2, 2340, 600, 480, 420);
-  Command2.SetPicture(ui::Picture::Named("next"));
+  Command2.SetPicture(Picture::Named("next"));
   Tip(Command2, "Start the next program now");
   Place(Command12, 2880, 600, 480, 420);
-  Command12.SetPicture(ui::Picture::Named("skip"));
+  Command12.SetPicture(Picture::Named("skip"));
   Tip(Command12, "Skip the next program");
 
   Place(Command14, 7200, 120, 1380, 420);
   Command14.SetCaption("&Import...");
-  Command14.SetPicture(ui::Picture::Named("import"));
+  Command14.SetPicture(Picture::Named("import"));
   Tip(Command14, "Import programs from the Windows autostart");
   Command14.SetVisible(false);  // shown once the import window exists: it has nothing to open yet
   Place(Command15, 7200, 600, 1380, 420);
@@ -61,7 +61,7 @@ void Form1::Layout() {
   Tip(Command15, "Show what did not start as planned");
   Place(Command11, 5700, 600, 1380, 420);
   Command11.SetCaption("&Settings");
-  Command11.SetPicture(ui::Picture::Named("settings"));
+  Command11.SetPicture(Picture::Named("settings"));
   Tip(Command11, "Settings");
   Command11.SetVisible(false);  // shown once the settings panel exists: it has nothing to open yet
   Place(VersCaption, 8700, 180, 1380, 255);
@@ -104,7 +104,7 @@ void Form1::Layout() {
   SystemTrayCheck.SetCaption("Systemtray Icon");
   Tip(SystemTrayCheck, "Minimize Sequora to the Windows-System-Tray");
   Place(Command13, 2760, 1260, 420, 390, &Frame1);
-  Command13.SetPicture(ui::Picture::Named("tray"));
+  Command13.SetPicture(Picture::Named("tray"));
   Command13.SetEnabled(false);
   Tip(Command13, "Minimize to Systemtray");
   Place(AutoStartMeChk, 240, 1620, 3000, 285, &Frame1);
@@ -136,7 +136,7 @@ void Form1::Layout() {
   Place(Command3, 1560, 3720, 1200, 375, &Frame1);
   Command3.SetCaption("Show Ini");
   Place(Command5, 3720, 3660, 480, 420, &Frame1);
-  Command5.SetPicture(ui::Picture::Named("save"));
+  Command5.SetPicture(Picture::Named("save"));
   Tip(Command5, "Save settings");
 
   // ---- Entry editor -----------------------------------------------------------------------------
@@ -151,14 +151,14 @@ void Form1::Layout() {
   Check2.SetCaption("Minimized");
   Place(QuestionCombo, 120, 3120, 1800, 315, &Frame2);
   Place(RunCurrentBtn, 2760, 3660, 480, 420, &Frame2);
-  RunCurrentBtn.SetPicture(ui::Picture::Named("run"));
+  RunCurrentBtn.SetPicture(Picture::Named("run"));
   Tip(RunCurrentBtn, "Run this program now");
   Place(Command9, 3840, 3660, 480, 420, &Frame2);
-  Command9.SetPicture(ui::Picture::Named("save"));
+  Command9.SetPicture(Picture::Named("save"));
   Tip(Command9, "Save Settings");
   // Over the top right corner of the side panel (Frame1 or Frame2), while one is open.
   Place(CloseFrameBtn, 9720, 1260, 300, 300);
-  CloseFrameBtn.SetPicture(ui::Picture::Named("close"));
+  CloseFrameBtn.SetPicture(Picture::Named("close"));
   CloseFrameBtn.SetVisible(false);
   Tip(CloseFrameBtn, "Close");
 

@@ -63,12 +63,12 @@ void Form1::AddToExtendedList(int n, bool redraw, const ProcessScan& scan) {
   if (freeSlot) text1 = HideEmptyCheck.Value() == 1 ? "" : "-Empty-";
   if (OnlyActiveCheck.Value() == 1 && status.skip && entry->ConfirmState == 0) text1.clear();
 
-  const ui::Picture& startState = status.code == kStatusRunning && status.skip ? DisableIconList[kAlreadyRunning]
+  const Picture& startState = status.code == kStatusRunning && status.skip ? DisableIconList[kAlreadyRunning]
                                   : status.skip                               ? DisableIconList[kWillNotStart]
                                                                               : DisableIconList[kWillStart];
   const bool hasGroup = entry->ConfirmMessageBoxNr > 0;
   const int groupState = entry->ConfirmState >= 0 && entry->ConfirmState <= 3 ? entry->ConfirmState : 0;
-  const ui::Picture icon = freeSlot ? EmptyPix : ProgramIconList(n);
+  const Picture icon = freeSlot ? EmptyPix : ProgramIconList(n);
   const int controlEntry = n - 1;
   ListBoxExtended1.Add_NewListentry(controlEntry, text1, "+" + entry->StartupDelay + " sec.", "Check1", "Check2", "",
                                     "Btn2", icon, freeSlot ? EmptyPix : startState,
@@ -82,7 +82,7 @@ void Form1::AddToExtendedList(int n, bool redraw, const ProcessScan& scan) {
   // The delay again, not a countdown that stood there: black until Label1 changes next.
   if (ui::TextBox* delay = ListBoxExtended1.Get_ControlText(2, controlEntry)) delay->SetForeColor(ui::kBlack);
   if (freeSlot) return;
-  ListBoxExtended1.SetButton1Picture(ui::Picture::Named("run"), controlEntry);
+  ListBoxExtended1.SetButton1Picture(Picture::Named("run"), controlEntry);
   ListBoxExtended1.ButtonToolTip(1, controlEntry, "Run this program now");
   ListBoxExtended1.TextToolTip(1, controlEntry, entry->Dir + entry->Program + " " + entry->Param);
   std::string startTip = status.skip ? "Disabled" : "Enabled";

@@ -1,7 +1,7 @@
 // The list frame ListFrame: the program list and its two filter boxes, as wide as the window or
 // narrow beside a side panel (the entry editor Frame2 or the settings Frame1), and as tall as the
 // window unless the status text Text1 is shown below it. Closing the side panel.
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
 
 namespace sequora::run {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "autostart/Registry.h"
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 #include "storage/Ini.h"
 #include "storage/SettingsFile.h"
 

@@ -14,14 +14,14 @@ void Form1::RefreshGroupList() {}                      // confirmation groups
 void Form1::ShowEntryInEditor(int) {}                  // entry editor
 void Form1::CheckWindowsAutostart(const std::string&, bool, bool& found) { found = false; }  // autorun duplicates
 void Form1::UnloadImportForm() {}                      // import window
-ui::Picture Form1::ProgramIconList(int) { return ui::Picture::Named("program"); }  // program icons
+Picture Form1::ProgramIconList(int) { return Picture::Named("program"); }  // program icons
 // Entry editor (SetNewIndex). Until it exists the row only shows the selection, as the editor's
 // ShowEntryInEditor will.
 void Form1::SelectEntryInEditor(int entry) { HighlightListRow(entry - 1); }
 void Form1::ShowGroupSetup(int) {}                     // confirmation groups
 // Program icons: until they exist every entry shows the placeholder and has no icon file.
 void Form1::LoadProgrIcon(int, ui::PictureBox& target, const std::string&) {
-  target.SetPicture(ui::Picture::Named("program"));
+  target.SetPicture(Picture::Named("program"));
 }
 std::string Form1::IsIconAvailable(int n) { return IconsDir + "Icon" + std::to_string(n) + ".bmp"; }
 

@@ -1,6 +1,6 @@
 // The program list of the main window and the status of its entries: is a program running, will
 // an entry start. Callers that test many entries pass one ProcessScan for all of them.
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
 
 namespace sequora::run {

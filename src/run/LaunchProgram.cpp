@@ -1,7 +1,7 @@
 #include "run/LaunchProgram.h"
 
-#include "autostart/StringOps.h"
-#include "run/RunFile.h"
+#include "base/StringOps.h"
+#include "platform/FilePaths.h"
 #include "storage/Ini.h"
 #include "storage/SettingsFile.h"
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
-#include "shell/WindowHandling.h"
+#include "ui/WindowHandling.h"
 
 namespace sequora::run {
 
@@ -29,7 +29,7 @@ MsgBoxForm::MsgBoxForm(Form1& main, platform::Platform platform)
 void MsgBoxForm::Form_Load() {
   // A window reopened after its frame closed it has no group yet: LoadValue fills it again.
   curGroup_ = 0;
-  platform_.windows.SetTopmost(*this, true);
+  SetTopmost(true);
   Timer1.SetInterval(main_.Timer1.Interval());
   Timer1.SetEnabled(true);
   CopySeconds();
@@ -104,6 +104,6 @@ void MsgBoxForm::CopySeconds() {
   Label2.SetForeColor(main_.Label1.ForeColor());
 }
 
-void MsgBoxForm::DragWindow(int button) { shell::StartWindowDrag(platform_.windows, *this, button); }
+void MsgBoxForm::DragWindow(int button) { ui::StartWindowDrag(*this, button); }
 
 }  // namespace sequora::run

@@ -18,7 +18,7 @@ void MsgBoxForm::Layout() {
   Move(-1, -1, 5640, 3780);
 
   Picture2.Move(180, 180, 480, 480);
-  Picture2.SetPicture(ui::Picture::Named("question"));
+  Picture2.SetPicture(Picture::Named("question"));
 
   Label1.Move(780, 240, 3420, 300);
   Label1.SetFont(10, true);
@@ -30,7 +30,7 @@ void MsgBoxForm::Layout() {
   Label2.SetToolTipText("Seconds until the next program starts (click: pause / resume)");
 
   Picture1.Move(780, 660, 480, 480);
-  Picture1.SetPicture(ui::Picture::Named("program"));
+  Picture1.SetPicture(Picture::Named("program"));
 
   List1.Move(1380, 660, 3840, 1380);
 
@@ -39,17 +39,17 @@ void MsgBoxForm::Layout() {
 
   Command1.Move(780, 2580, 1440, 420);
   Command1.SetCaption("&Run all");
-  Command1.SetPicture(ui::Picture::Named("run"));
+  Command1.SetPicture(Picture::Named("run"));
   Command1.SetToolTipText("RUN: Start all programs of this group");
 
   Command2.Move(2280, 2580, 1440, 420);
   Command2.SetCaption("&Skip all");
-  Command2.SetPicture(ui::Picture::Named("disabled"));
+  Command2.SetPicture(Picture::Named("disabled"));
   Command2.SetToolTipText("Disable: Skip all programs of this group");
 
   Command3.Move(3780, 2580, 1440, 420);
   Command3.SetCaption("&Defaults");
-  Command3.SetPicture(ui::Picture::Named("settings"));
+  Command3.SetPicture(Picture::Named("settings"));
   Command3.SetToolTipText("Default: Run every program within its defaults");
   Command3.SetCancel(true);  // Esc
 }

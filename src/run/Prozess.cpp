@@ -1,6 +1,6 @@
 #include "run/Prozess.h"
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 namespace sequora::run {
 

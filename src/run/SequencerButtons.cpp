@@ -2,7 +2,7 @@
 // pass over the next program (Command12).
 #include <string>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
 
 namespace sequora::run {

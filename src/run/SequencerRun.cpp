@@ -2,9 +2,9 @@
 // entry and the end of the run. See run/Sequencer.h for how it waits.
 #include <string>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 
 namespace sequora::run {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "run/Form1.h"
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 #include "storage/Ini.h"
 #include "storage/SettingsFile.h"
 

@@ -1,6 +1,6 @@
 #include "storage/Ini.h"
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "storage/AtomicFile.h"
 #include "storage/IniText.h"
 

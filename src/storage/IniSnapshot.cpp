@@ -1,6 +1,6 @@
 #include "storage/IniSnapshot.h"
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "storage/Ini.h"
 #include "storage/IniText.h"
 

@@ -1,6 +1,6 @@
 #include "storage/IniText.h"
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 namespace sequora::storage {
 

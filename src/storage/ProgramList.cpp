@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "autostart/StringOps.h"
-#include "run/RunFile.h"
+#include "base/StringOps.h"
+#include "platform/FilePaths.h"
 #include "storage/Ini.h"
 #include "storage/SettingsFile.h"
 
@@ -95,11 +95,11 @@ void IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const st
   found = false;
   const std::string wanted = WithoutQuotes(path);
   if (wanted.empty()) return;
-  const std::string a = ToLower(run::GetShortPath(fs, wanted));
+  const std::string a = ToLower(platform::GetShortPath(fs, wanted));
   for (int n = ProgramList::kFirst; n <= ProgramList::kLast; ++n) {
     const ProgramEntry* entry = list.At(n);
     if (entry->Dir.empty() && entry->Program.empty()) continue;  // a free slot never matches
-    const std::string b = WithoutQuotes(ToLower(run::GetShortPath(fs, entry->Dir + entry->Program)));
+    const std::string b = WithoutQuotes(ToLower(platform::GetShortPath(fs, entry->Dir + entry->Program)));
     if (b.find(a) != std::string::npos) {
       index = static_cast<std::int16_t>(n);
       found = true;

@@ -145,7 +145,7 @@ void Button::SetCaption(std::string caption) {
   Notify(Property::Text);
 }
 
-void Button::SetPicture(ui::Picture picture) {
+void Button::SetPicture(sequora::Picture picture) {
   if (picture == picture_) return;
   picture_ = std::move(picture);
   Notify(Property::Picture);
@@ -209,7 +209,7 @@ void ItemList::SetListIndex(int index) {
   if (Click) Click();
 }
 
-void PictureBox::SetPicture(ui::Picture picture) {
+void PictureBox::SetPicture(sequora::Picture picture) {
   if (picture == picture_) return;
   picture_ = std::move(picture);
   Notify(Property::Picture);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ui/Control.h"
-#include "ui/Picture.h"
+#include "base/Picture.h"
 
 namespace sequora::ui {
 
@@ -88,8 +88,8 @@ class Button : public Control {
   Button(Form& form, std::string name) : Control(form, std::move(name), Kind::Button) {}
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  const ui::Picture& Picture() const { return picture_; }
-  void SetPicture(ui::Picture picture);
+  const sequora::Picture& Picture() const { return picture_; }
+  void SetPicture(sequora::Picture picture);
   bool IsDefault() const { return default_; }  // Enter presses it
   void SetDefault(bool d);
   bool IsCancel() const { return cancel_; }  // Esc presses it
@@ -103,7 +103,7 @@ class Button : public Control {
 
  private:
   std::string caption_;
-  ui::Picture picture_;
+  sequora::Picture picture_;
   bool default_ = false;
   bool cancel_ = false;
 };
@@ -155,8 +155,8 @@ class ComboBox : public ItemList {
 class PictureBox : public Control {
  public:
   PictureBox(Form& form, std::string name) : Control(form, std::move(name), Kind::PictureBox) {}
-  const ui::Picture& Picture() const { return picture_; }
-  void SetPicture(ui::Picture picture);
+  const sequora::Picture& Picture() const { return picture_; }
+  void SetPicture(sequora::Picture picture);
   bool Border() const { return border_; }
   void SetBorder(bool b);
   std::function<void()> Click;
@@ -165,7 +165,7 @@ class PictureBox : public Control {
   }
 
  private:
-  ui::Picture picture_;
+  sequora::Picture picture_;
   bool border_ = false;
 };
 

@@ -110,10 +110,24 @@ void Form::SetBorder(BorderStyle b) {
   Notify(FormProperty::Style);
 }
 
-void Form::SetIcon(ui::Picture icon) {
+void Form::SetIcon(Picture icon) {
   if (icon == icon_) return;
   icon_ = std::move(icon);
   Notify(FormProperty::Icon);
+}
+
+void Form::SetTopmost(bool topmost) {
+  if (topmost == topmost_) return;
+  topmost_ = topmost;
+  Notify(FormProperty::Topmost);
+}
+
+void Form::Activate() {
+  if (view_) view_->ActivateRequested(*this);
+}
+
+void Form::BeginDrag() {
+  if (view_) view_->DragRequested(*this);
 }
 
 void Form::SetBackColor(Colour c) {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ui/Colour.h"
-#include "ui/Picture.h"
+#include "base/Picture.h"
 
 namespace sequora::ui {
 
@@ -27,7 +27,7 @@ enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindo
 // Why a window is being unloaded (the query-unload handler's second argument).
 enum class UnloadMode { ControlMenu = 0, Code = 1, WindowsSession = 2 };
 
-enum class FormProperty { Caption, Visible, State, Geometry, Icon, BackColor, Style, Loaded };
+enum class FormProperty { Caption, Visible, State, Geometry, Icon, BackColor, Style, Loaded, Topmost };
 
 class FormView {
  public:
@@ -44,6 +44,10 @@ class FormView {
   virtual void RunModal(Form&) {}
   // The form is being destroyed (from its base destructor: its controls are gone already).
   virtual void FormDestroyed(Form&) {}
+  // Make the window the active (foreground) window.
+  virtual void ActivateRequested(Form&) {}
+  // A mouse button is down on the window: let the user move it as by its title bar.
+  virtual void DragRequested(Form&) {}
 };
 
 class Form {
@@ -79,10 +83,17 @@ class Form {
   void Move(int left, int top, int width, int height);
   BorderStyle Border() const { return border_; }
   void SetBorder(BorderStyle b);
-  const ui::Picture& Icon() const { return icon_; }
-  void SetIcon(ui::Picture icon);
+  const Picture& Icon() const { return icon_; }
+  void SetIcon(Picture icon);
   Colour BackColor() const { return backColor_; }
   void SetBackColor(Colour c);
+  // In the topmost band, above all normal windows (kept through hiding and showing).
+  bool Topmost() const { return topmost_; }
+  void SetTopmost(bool topmost);
+  // Asks the view to make the window the active one / to let the user drag it with the mouse
+  // button that is down (returns when the drag is over). Nothing happens without a view.
+  void Activate();
+  void BeginDrag();
 
   const std::vector<Control*>& Controls() const { return controls_; }
   const std::vector<Timer*>& Timers() const { return timers_; }
@@ -137,7 +148,8 @@ class Form {
   WindowState state_ = WindowState::Normal;
   int left_ = -1, top_ = -1, width_ = 6000, height_ = 4500;
   BorderStyle border_ = BorderStyle::Sizable;
-  ui::Picture icon_;
+  bool topmost_ = false;
+  Picture icon_;
   Colour backColor_ = kButtonFace;
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;

@@ -1,6 +1,6 @@
 #pragma once
 // A window's timer: Interval in milliseconds, Enabled, and the Tick event. Who makes it tick is
-// the attached TimerView: the Win32 renderer (SetTimer) or, in tests, ui::ManualClock.
+// the attached TimerView: the Win32 renderer (SetTimer) or, in tests, a manual clock.
 // Enabling a timer, or changing its interval while enabled, starts a fresh interval.
 #include <functional>
 #include <string>

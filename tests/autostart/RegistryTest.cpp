@@ -5,8 +5,6 @@
 
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeRegistry.h"
-#include "ui/Controls.h"
-#include "ui/Form.h"
 
 using namespace sequora::autostart;
 using sequora::platform::FakeDialogs;
@@ -98,12 +96,6 @@ TEST_F(RegistryLayer, EnumKeyNamesListsSubKeysThenValues) {
   EXPECT_EQ(ListKeyNames(fake, "HKEY_NOWHERE\\SOFTWARE"), std::vector<std::string>{});
   EXPECT_EQ(EnumValueNames(fake, reg::kCurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
             (std::vector<std::string>{"Zeta", "alpha"}));
-
-  sequora::ui::Form form("ImportForm");
-  sequora::ui::ListBox list(form, "TmpList");
-  list.AddItem("old");
-  FillListFromKey(fake, std::string(kRun), list);
-  EXPECT_EQ(list.Items(), (std::vector<std::string>{"Sub a", "sub B", "Zeta", "alpha"}));
 }
 
 TEST_F(RegistryLayer, ValueEnumerationSurvivesLongDataAndLongNamesAndEndsAtFailure) {

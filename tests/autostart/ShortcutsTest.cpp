@@ -6,13 +6,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "autostart/LnkFormat.h"
-#include "autostart/LnkShellLinks.h"
+#include "platform/lnk/LnkFormat.h"
+#include "platform/lnk/LnkShellLinks.h"
 #include "platform/fake/FakeCodePage.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 
 using namespace sequora::autostart;
+using namespace sequora::platform::lnk;
 using sequora::platform::FakeCodePage;
 using sequora::platform::FakeEnvironment;
 using sequora::platform::FakeFileSystem;

@@ -27,19 +27,19 @@ TEST_F(ListBoxAccess, SettersReachTheSelectedRowOrTheEntrysRow) {
   list.Set_ListIndex(0);
   list.SetText2("Next -> 3");
   list.SetText1("B2", 2);
-  list.SetButton1Picture(ui::Picture::Named("play"), 2);
-  list.SetPicture2(ui::Picture::Named("disabled"), 2);
+  list.SetButton1Picture(Picture::Named("play"), 2);
+  list.SetPicture2(Picture::Named("disabled"), 2);
   EXPECT_EQ(list.Row(0).Text2.Text(), "Next -> 3");
   EXPECT_EQ(list.Row(1).Text1.Text(), "B2");
-  EXPECT_EQ(list.Row(1).Command1.Picture(), ui::Picture::Named("play"));
-  EXPECT_EQ(list.GetPicture2(2), ui::Picture::Named("disabled"));
+  EXPECT_EQ(list.Row(1).Command1.Picture(), Picture::Named("play"));
+  EXPECT_EQ(list.GetPicture2(2), Picture::Named("disabled"));
   EXPECT_EQ(list.GetText1(2), "B2");
   EXPECT_EQ(list.GetText2(), "Next -> 3");
   EXPECT_EQ(list.GetLabel1(2), "3");
   EXPECT_EQ(list.GetCheck1(2), 0);
   EXPECT_TRUE(dialogs.shown.empty());
 
-  list.SetPicture3(ui::Picture::Named("group"), 1);  // entry without row
+  list.SetPicture3(Picture::Named("group"), 1);  // entry without row
   EXPECT_EQ(Messages(), std::vector<std::string>{
                             "Index-Error (INDEX_OK = False)\rIndex: -1\rExterner Index: -1\rControlID: 6\rCount: 2"});
 }

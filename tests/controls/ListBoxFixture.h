@@ -40,7 +40,7 @@ class ListBoxTest : public ::testing::Test {
   // Adds an entry the way the main window does: second text, unshown check and button captions.
   void Add(int nr, const std::string& text, bool redraw = false) {
     list.Add_NewListentry(nr, text, "+" + std::to_string(nr) + " sec.", "Check1", "Check2", "", "Btn2",
-                          ui::Picture::Named("icon"), ui::Picture::Named("enabled"), ui::Picture::Named("nogroup"),
+                          Picture::Named("icon"), Picture::Named("enabled"), Picture::Named("nogroup"),
                           std::to_string(nr + 1), redraw);
   }
   void Fill(int count) {

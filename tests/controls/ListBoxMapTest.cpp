@@ -23,7 +23,7 @@ TEST_F(ListBoxMap, WithoutHidingEveryEntryGetsTheRowOfItsNumber) {
   EXPECT_EQ(list.Row(2).Text1.Text(), "C:\\Tools prog2.exe");
   EXPECT_EQ(list.Row(2).Text2.Text(), "+2 sec.");
   EXPECT_EQ(list.Row(2).Label1.Caption(), "3");
-  EXPECT_EQ(list.Row(2).Picture1.Picture(), ui::Picture::Named("icon"));
+  EXPECT_EQ(list.Row(2).Picture1.Picture(), Picture::Named("icon"));
   EXPECT_FALSE(list.Row(2).Text1.Visible()) << "a new row waits for the next redraw";
   EXPECT_TRUE(dialogs.shown.empty());
 }

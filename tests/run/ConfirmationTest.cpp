@@ -1,6 +1,8 @@
 // The group confirmation window and the main window's side of it.
 #include <gtest/gtest.h>
 
+#include "support/WindowRequests.h"
+
 #include "Form1Fixture.h"
 
 using namespace sequora;
@@ -44,7 +46,7 @@ TEST_F(ConfirmTest, OpensDuringTheCountdownForTheFirstGroupPinnedAndFilled) {
   run::MsgBoxForm& box = Box();
   ASSERT_TRUE(box.Visible());
   EXPECT_TRUE(f.ConfirmWindowOpen);
-  EXPECT_TRUE(fakes.windows.IsTopmost("MsgBoxForm"));
+  EXPECT_TRUE(Box().Topmost());
   EXPECT_EQ(box.GetCurGroupNR(), 1);
   EXPECT_EQ(box.Label1.Caption(), "1");
   EXPECT_EQ(box.Caption(), "1 - Start?");
@@ -115,7 +117,7 @@ TEST_F(ConfirmTest, ClosingByTheFrameClearsTheFlagAndReopeningFillsTheWindowAgai
   ASSERT_TRUE(Box().Visible());
   EXPECT_EQ(Box().List1.ListCount(), 3);
   EXPECT_EQ(Box().Caption(), "1 - Start?");
-  EXPECT_TRUE(fakes.windows.IsTopmost("MsgBoxForm"));
+  EXPECT_TRUE(Box().Topmost());
 }
 
 TEST_F(ConfirmTest, ListLinesStopAtAnEmptyOneAndOverflowIsReported) {
@@ -150,13 +152,16 @@ TEST_F(ConfirmTest, NoLinesOrNoGroupClosesTheWindow) {
 TEST_F(ConfirmTest, TheWindowIsDraggedByItsSurfaceLabelAndPicturesWithTheLeftButton) {
   LoadTwoGroups();
   run::MsgBoxForm& box = Box();
+  test::WindowRequests requests;
+  box.AttachView(&requests);
   box.RaiseMouseDown(1);
   box.Label1.RaiseMouseDown(1);
   box.Picture1.RaiseMouseDown(1);
   box.Picture2.RaiseMouseDown(1);
   box.Label1.RaiseMouseDown(2);  // the right button does not start a move
   box.List1.RaiseMouseDown(1);   // the list keeps its own clicks
-  EXPECT_EQ(fakes.windows.drags, std::vector<std::string>(4, "MsgBoxForm"));
+  EXPECT_EQ(requests.drags, std::vector<std::string>(4, "MsgBoxForm"));
+  box.AttachView(nullptr);
 }
 
 TEST_F(ConfirmTest, ClosingTheMainWindowUnloadsTheConfirmationWindow) {

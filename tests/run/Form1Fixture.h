@@ -8,7 +8,7 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "run/Form1.h"
-#include "ui/ManualClock.h"
+#include "support/ManualClock.h"
 
 namespace sequora::test {
 
@@ -20,7 +20,7 @@ class Form1Test : public ::testing::Test {
  protected:
   platform::FakePlatform fakes;
   std::unique_ptr<run::Form1> form;
-  std::unique_ptr<ui::ManualClock> clock;  // declared after the form: detaches before it dies
+  std::unique_ptr<test::ManualClock> clock;  // declared after the form: detaches before it dies
 
   Form1Test() {
     fakes.environment.appPath = "C:\\Sequora";
@@ -43,7 +43,7 @@ class Form1Test : public ::testing::Test {
   run::Form1& Load() {
     clock.reset();
     form = std::make_unique<run::Form1>(fakes.platform);
-    clock = std::make_unique<ui::ManualClock>();
+    clock = std::make_unique<test::ManualClock>();
     clock->Watch(*form);
     form->Load();
     return *form;

@@ -18,7 +18,7 @@ class ListFillTest : public test::SequencerTest {
     EXPECT_GE(row, 0) << "entry " << n;
     return List().Row(row < 0 ? 0 : row);
   }
-  static ui::Picture Pic(const char* name) { return ui::Picture::Named(name); }
+  static Picture Pic(const char* name) { return Picture::Named(name); }
 
   // 1 normal, 2 disabled, 3 in group 4, 5 running, 7 with a folder of blanks; the rest free.
   void FiveEntries(std::initializer_list<std::string> main = {"CheckRunningProgramTasks=1"}) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Form1Fixture.h"
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 namespace sequora::test {
 
@@ -98,7 +98,7 @@ class SequencerTest : public Form1Test {
       if (shown) shown();
       label1.push_back(form->Label1.Caption());
     };
-    clock = std::make_unique<ui::ManualClock>();
+    clock = std::make_unique<test::ManualClock>();
     clock->Watch(*form);
     form->Load();
     return *form;

@@ -135,7 +135,7 @@ TEST_F(StatusViewTest, RowPicturesSwitchAnEntryAndOpenTheGroupSetUp) {
   f.E_ListBox_Picture2_Click(0);
   EXPECT_EQ(E(1).Disabled, 1);
   EXPECT_EQ(E(1).ConfirmState, 0);
-  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), ui::Picture::Named("disabled"));  // the row follows
+  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), Picture::Named("disabled"));  // the row follows
   f.OnlyActiveCheck.SetValue(1);
   EXPECT_EQ(f.ListRowOfEntry(0), -1);
   f.OnlyActiveCheck.SetValue(0);
@@ -158,7 +158,7 @@ TEST_F(StatusViewTest, RowPicturesSwitchAnEntryAndOpenTheGroupSetUp) {
   f.E_ListBox_Text1_GotFocus(2, "");
   f.E_ListBox_Picture2_Click(-1);
   f.E_ListBox_Picture2_Click(101);
-  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), ui::Picture::Named("enabled"));
+  EXPECT_EQ(f.ListBoxExtended1.GetPicture2(0), Picture::Named("enabled"));
   EXPECT_EQ(w->calls,
             (std::vector<std::string>{"ShowGroupSetup 1", "SelectEntryInEditor 2", "SelectEntryInEditor 3"}));
 }

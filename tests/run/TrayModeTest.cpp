@@ -1,6 +1,8 @@
 // The main window in the notification area.
 #include <gtest/gtest.h>
 
+#include "support/WindowRequests.h"
+
 #include "Form1Fixture.h"
 
 using namespace sequora;
@@ -44,13 +46,16 @@ TEST_F(TrayModeTest, TheCountdownUpdatesTheTipAndReAddsTheIconEveryFifthTick) {
 
 TEST_F(TrayModeTest, AClickOnTheIconBringsTheWindowBack) {
   run::Form1& f = LoadInTray();
+  test::WindowRequests requests;
+  f.AttachView(&requests);
   for (int message : {512, 513, 517}) fakes.tray.SendMouseMessage(message);  // move, left down, right
   EXPECT_FALSE(f.Visible());
 
   fakes.tray.SendMouseMessage(514);
   EXPECT_TRUE(f.Visible());
   EXPECT_EQ(f.State(), ui::WindowState::Normal);
-  EXPECT_EQ(fakes.windows.activatedWindows, std::vector<std::string>{"Form1"});
+  EXPECT_EQ(requests.activated, std::vector<std::string>{"Form1"});
+  f.AttachView(nullptr);
   EXPECT_EQ(Icon(), nullptr);
   EXPECT_FALSE(f.systemTray.Loaded());
 }

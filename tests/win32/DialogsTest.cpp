@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "platform/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
-using sequora::platform::win32::Win32Dialogs;
+using sequora::ui::win32::Win32Dialogs;
 
 namespace {
 

@@ -73,7 +73,7 @@ class RowListWindow : public ::testing::Test {
       const bool free = n % 3 == 0;
       list.Add_NewListentry(n - 1, free ? (hideEmpty ? "" : "-Empty-") : "C:\\Tools prog" + std::to_string(n) + ".exe",
                             "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2",
-                            ui::Picture::Named("play"), ui::Picture::Named("pause"), ui::Picture::Named("play"),
+                            Picture::Named("play"), Picture::Named("pause"), Picture::Named("play"),
                             std::to_string(n), n == 101);
     }
     list.Set_ListIndex(0, true);

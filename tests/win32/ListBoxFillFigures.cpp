@@ -38,8 +38,8 @@ void Fill(controls::ListBoxExtended& list) {
   run::SetProgramListColumns(list);
   for (int n = 1; n <= 101; ++n)
     list.Add_NewListentry(n - 1, n % 3 ? "C:\\Programs\\Tool" + std::to_string(n) + " tool.exe" : "-Empty-",
-                          "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2", ui::Picture::Named("play"),
-                          ui::Picture::Named("pause"), ui::Picture::Named("play"), std::to_string(n), n == 101);
+                          "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2", Picture::Named("play"),
+                          Picture::Named("pause"), Picture::Named("play"), std::to_string(n), n == 101);
   list.Set_ListIndex(40, true);
 }
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
-using sequora::ui::Bitmap;
-using sequora::ui::Picture;
-using namespace sequora::ui::win32;
+using sequora::Bitmap;
+using sequora::Picture;
+using namespace sequora::platform::win32;
 
 namespace {
 

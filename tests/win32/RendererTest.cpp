@@ -15,6 +15,7 @@
 #include "ui/win32/UserControls.h"
 
 using namespace sequora::ui;
+using sequora::Picture;
 using namespace sequora::ui::win32;
 using sequora::test::ClassOf;
 using sequora::test::Pump;

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "autostart/LnkFormat.h"
-#include "autostart/LnkShellLinks.h"
+#include "platform/lnk/LnkFormat.h"
+#include "platform/lnk/LnkShellLinks.h"
 #include "autostart/Shortcuts.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32Environment.h"
@@ -20,6 +20,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 
 using namespace sequora::autostart;
+using namespace sequora::platform::lnk;
 using namespace sequora::platform::win32;
 
 namespace {

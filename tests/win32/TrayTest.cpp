@@ -9,8 +9,7 @@
 
 #include "UiTestSupport.h"
 #include "platform/win32/Win32Tray.h"
-#include "platform/win32/Win32Windows.h"
-#include "shell/SystemTray.h"
+#include "forms/tray/SystemTray.h"
 #include "ui/Controls.h"
 #include "ui/win32/FormWindow.h"
 
@@ -18,7 +17,6 @@ using namespace sequora;
 using platform::TrayIconData;
 using platform::TrayMessage;
 using platform::win32::Win32Tray;
-using platform::win32::Win32Windows;
 
 namespace {
 
@@ -27,7 +25,7 @@ TrayIconData Record(const std::string& tip) {
   data.id = 7;
   data.flags = 7;
   data.callbackMessage = 512;
-  data.icon = ui::Picture::Named("sequora");
+  data.icon = Picture::Named("sequora");
   data.tip = tip;
   return data;
 }
@@ -91,9 +89,8 @@ TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
 TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   test::StartUi();
   Win32Tray tray;
-  Win32Windows windows;
   ui::Form target("Target");
-  shell::SystemTray systemTray(tray, windows);
+  forms::SystemTray systemTray(tray);
 
   systemTray.AddTrayIcon(target, "Sequora 1.3 Beta", false, &target, "");
   HWND window = tray.Window();
@@ -114,23 +111,23 @@ TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   EXPECT_FALSE(ShellHasIcon(window, systemTray.IconData.id));
 }
 
-TEST(Win32Windows, PinsActivatesAndDragsTheFormsWindow) {
+TEST(FormWindow, PinsActivatesAndDragsTheFormsWindow) {
   test::StartUi();
   Dialog form;
-  Win32Windows windows;
-  windows.SetTopmost(form, true);  // not on screen yet: nothing happens
+  form.SetTopmost(true);  // not on screen yet: applied when the window is made
   auto view = std::make_unique<ui::win32::FormWindow>(form);
   form.Show();
   test::Pump();
   HWND hwnd = ui::win32::WindowHandleOf(form);
   ASSERT_TRUE(hwnd);
-
-  windows.SetTopmost(form, true);
   EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  windows.SetTopmost(form, false);
-  EXPECT_FALSE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-  windows.ActivateWindow(form);
+  form.SetTopmost(false);
+  EXPECT_FALSE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form.SetTopmost(true);
+  EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  form.Activate();
   test::Pump();
   EXPECT_EQ(::GetForegroundWindow(), hwnd);
 
@@ -142,7 +139,7 @@ TEST(Win32Windows, PinsActivatesAndDragsTheFormsWindow) {
   UINT_PTR guard = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) {
     ::PostMessageA(::GetCapture() ? ::GetCapture() : ::GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
   });
-  windows.BeginWindowDrag(form);
+  form.BeginDrag();
   ::KillTimer(nullptr, guard);
   test::Pump();
   RECT after;

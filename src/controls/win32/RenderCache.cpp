@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/win32/UniqueHandle.h"
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 namespace sequora::controls::win32 {
 
@@ -12,7 +12,7 @@ namespace {
 // Draws once into a DIB section and keeps its pixels.
 bool Render(int width, int height, COLORREF background, const RenderCache::Draw& draw,
             std::vector<std::uint32_t>& pixels) {
-  BITMAPINFO info = ui::win32::TopDownDibInfo(width, height);
+  BITMAPINFO info = platform::win32::TopDownDibInfo(width, height);
   platform::win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   void* bits = nullptr;
   platform::win32::UniqueGdi bitmap(::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -33,7 +33,7 @@ bool Render(int width, int height, COLORREF background, const RenderCache::Draw&
 }  // namespace
 
 void RenderCache::Paint(HDC dc, const RECT& box, const std::string& key, COLORREF background, const Draw& draw,
-                        const ui::Picture& keep) {
+                        const Picture& keep) {
   const int width = box.right - box.left, height = box.bottom - box.top;
   if (width <= 0 || height <= 0) return;
   const std::string sized = key + '|' + std::to_string(width) + 'x' + std::to_string(height) + '|' +
@@ -48,7 +48,7 @@ void RenderCache::Paint(HDC dc, const RECT& box, const std::string& key, COLORRE
     if (entries_.size() >= kMaxEntries) entries_.clear();
     found = entries_.emplace(sized, std::move(entry)).first;
   }
-  BITMAPINFO info = ui::win32::TopDownDibInfo(width, height);
+  BITMAPINFO info = platform::win32::TopDownDibInfo(width, height);
   ::SetDIBitsToDevice(dc, box.left, box.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), found->second.pixels.data(), &info, DIB_RGB_COLORS);
 }

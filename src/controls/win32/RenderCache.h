@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/Picture.h"
+#include "base/Picture.h"
 
 namespace sequora::controls::win32 {
 
@@ -21,12 +21,12 @@ class RenderCache {
   // Copies the element's pixels to `box`, drawing them first (over `background`) when the key is
   // new. `keep` holds a picture whose address is part of the key, so it is not reused meanwhile.
   void Paint(HDC dc, const RECT& box, const std::string& key, COLORREF background, const Draw& draw,
-             const ui::Picture& keep = {});
+             const Picture& keep = {});
   void Clear() { entries_.clear(); }
 
  private:
   struct Entry {
-    ui::Picture keep;
+    Picture keep;
     std::vector<std::uint32_t> pixels;  // 32-bit top-down
   };
   static constexpr size_t kMaxEntries = 512;  // a few screens of distinct icons

@@ -9,7 +9,7 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/GdiCache.h"
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 namespace sequora::controls::win32 {
 
@@ -36,7 +36,7 @@ class SavedDc {
 bool Is(const std::optional<ElementAt>& at, int row, RowElement kind) { return at && at->row == row && at->kind == kind; }
 
 // A picture's identity for the drawing cache: its glyph name or its pixels' address.
-std::string PictureKey(const ui::Picture& picture) {
+std::string PictureKey(const Picture& picture) {
   if (!picture.Name().empty()) return "n:" + picture.Name();
   return "b:" + std::to_string(reinterpret_cast<std::uintptr_t>(picture.Image()));
 }
@@ -168,7 +168,7 @@ void RowListPainter::DrawButton(HDC dc, RECT box, const ui::Button& button, int 
     picture.top += (height - size) / 2;
     picture.right = picture.left + size;
     picture.bottom = picture.top + size;
-    ui::win32::DrawPicture(dc, picture, button.Picture(), disabled);
+    platform::win32::DrawPicture(dc, picture, button.Picture(), disabled);
     content.left = button.Caption().empty() ? content.left : picture.right + ScalePixels(4, dpi);
   }
   Caption(dc, button, button.Caption(), content, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS, disabled);
@@ -213,7 +213,7 @@ void RowListPainter::PictureBox(HDC dc, RECT box, const ui::PictureBox& picture,
       [&](HDC target, const RECT& at) {
         RECT inner = at;
         if (picture.Border()) ::DrawEdge(target, &inner, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        ui::win32::DrawPicture(target, inner, picture.Picture(), greyed);
+        platform::win32::DrawPicture(target, inner, picture.Picture(), greyed);
       },
       picture.Picture());
 }

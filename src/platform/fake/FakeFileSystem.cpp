@@ -1,21 +1,16 @@
 #include "platform/fake/FakeFileSystem.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "base/StringOps.h"
 
 namespace sequora::platform {
 
 namespace {
 
-char Up(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-std::string Upper(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = Up(c);
-  return r;
-}
-
-bool SameName(std::string_view a, std::string_view b) { return Upper(a) == Upper(b); }
+char Up(char c) { return ToUpperAscii(c); }
+std::string Upper(std::string_view s) { return ToUpper(s); }
+bool SameName(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
 
 // Windows wildcard match: '*' any run, '?' one character; "*.*" matches every name.
 bool WildMatch(std::string_view mask, std::string_view name) {

@@ -2,7 +2,7 @@
 // Every fake service in one bundle, for tests that build a window: `fakes.platform` is what the
 // window gets, the members are what the test fills and inspects. Not copyable (the bundle refers
 // to its own members). New services: add the fake member and its reference below.
-#include "autostart/LnkShellLinks.h"
+#include "platform/lnk/LnkShellLinks.h"
 #include "platform/Platform.h"
 #include "platform/fake/FakeCodePage.h"
 #include "platform/fake/FakeDialogs.h"
@@ -31,7 +31,7 @@ struct FakePlatform {
   FakeTray tray;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
-  autostart::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
+  lnk::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
   Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray};
 };

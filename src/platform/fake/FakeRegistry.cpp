@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 namespace sequora::platform {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 namespace sequora::platform::win32 {
 
@@ -12,9 +12,9 @@ namespace {
 
 constexpr char kClassName[] = "SequoraTrayWindow";
 
-HICON MakeIcon(const ui::Picture& picture) {
+HICON MakeIcon(const Picture& picture) {
   const int size = ::GetSystemMetrics(SM_CXSMICON);
-  HICON icon = ui::win32::CreateIconFromPicture(picture.Empty() ? ui::Picture::Named("sequora") : picture, size);
+  HICON icon = CreateIconFromPicture(picture.Empty() ? Picture::Named("sequora") : picture, size);
   return icon ? icon : static_cast<HICON>(::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)));
 }
 

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "ui/win32/FormWindow.h"
 
 namespace sequora::platform::win32 {
 
@@ -65,23 +64,5 @@ bool Win32Windows::ActivateFirstInstance(const std::string& appName) {
 }
 
 void Win32Windows::EndProgram(int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }
-
-void Win32Windows::SetTopmost(const ui::Form& form, bool topmost) {
-  if (HWND window = ui::win32::WindowHandleOf(form))
-    ::SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void Win32Windows::ActivateWindow(const ui::Form& form) {
-  if (HWND window = ui::win32::WindowHandleOf(form)) ::SetForegroundWindow(window);
-}
-
-void Win32Windows::BeginWindowDrag(const ui::Form& form) {
-  HWND window = ui::win32::WindowHandleOf(form);
-  if (!window) return;
-  // The button-down gave the mouse capture to the window or control: release it, then let the
-  // system run its move loop as for a press on the title bar.
-  ::ReleaseCapture();
-  ::SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
 
 }  // namespace sequora::platform::win32

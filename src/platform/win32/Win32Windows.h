@@ -14,10 +14,6 @@ class Win32Windows : public Windows {
   bool ClaimSingleInstance(const std::string& appName) override;
   bool ActivateFirstInstance(const std::string& appName) override;
   void EndProgram(int exitCode) override;
-  // On the window the renderer shows for the form (ui::win32::WindowHandleOf).
-  void SetTopmost(const ui::Form& form, bool topmost) override;
-  void ActivateWindow(const ui::Form& form) override;
-  void BeginWindowDrag(const ui::Form& form) override;
 
  private:
   UniqueHandleObj instance_;  // held for the life of the process

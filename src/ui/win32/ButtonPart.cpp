@@ -12,7 +12,7 @@
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/Parts.h"
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 namespace sequora::ui::win32 {
 
@@ -113,7 +113,7 @@ class ButtonPart : public ControlPart {
       pictureBox = RECT{left, inner.top + (innerH - size) / 2, left + size, inner.top + (innerH - size) / 2 + size};
       textRect = RECT{left + size + gap, inner.top, inner.right, inner.bottom};
     }
-    DrawPicture(dc, pictureBox, button_.Picture(), disabled);
+    platform::win32::DrawPicture(dc, pictureBox, button_.Picture(), disabled);
     if (!caption.empty()) {
       UINT flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
       flags |= (pictureBox.top < textRect.top) ? DT_CENTER : DT_LEFT;

@@ -10,7 +10,7 @@
 #include "ui/win32/ControlPart.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 namespace sequora::ui::win32 {
 
@@ -76,6 +76,7 @@ void FormWindow::CreateNow() {
   StackOverlaps();
   for (Timer* timer : form_.Timers()) ApplyTimer(*timer);
   ApplyIcon();
+  if (form_.Topmost()) ApplyTopmost();
 }
 
 void FormWindow::DestroyNow() {
@@ -222,8 +223,8 @@ void FormWindow::ApplyVisibility() {
 
 void FormWindow::ApplyIcon() {
   if (!Handle()) return;
-  bigIcon_.Reset(CreateIconFromPicture(form_.Icon(), SystemMetricForDpi(SM_CXICON, dpi_)));
-  smallIcon_.Reset(CreateIconFromPicture(form_.Icon(), SystemMetricForDpi(SM_CXSMICON, dpi_)));
+  bigIcon_.Reset(platform::win32::CreateIconFromPicture(form_.Icon(), SystemMetricForDpi(SM_CXICON, dpi_)));
+  smallIcon_.Reset(platform::win32::CreateIconFromPicture(form_.Icon(), SystemMetricForDpi(SM_CXSMICON, dpi_)));
   ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
   ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
 }
@@ -235,6 +236,12 @@ void FormWindow::ApplyStyle() {
   ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, ExStyle());
   ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void FormWindow::ApplyTopmost() {
+  if (!Handle()) return;
+  ::SetWindowPos(Handle(), form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormWindow::ApplyTimer(Timer& timer) {
@@ -310,7 +317,22 @@ void FormWindow::FormChanged(Form&, FormProperty what) {
     case FormProperty::Style:
       ApplyStyle();
       break;
+    case FormProperty::Topmost:
+      ApplyTopmost();
+      break;
   }
+}
+
+void FormWindow::ActivateRequested(Form&) {
+  if (Handle()) ::SetForegroundWindow(Handle());
+}
+
+void FormWindow::DragRequested(Form&) {
+  if (!Handle()) return;
+  // The button-down gave the mouse capture to the window or control: release it, then let the
+  // system run its move loop as for a press on the title bar.
+  ::ReleaseCapture();
+  ::SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void FormWindow::FocusRequested(Control& control) {

@@ -74,6 +74,8 @@ class FormWindow : public Window, public FormView, public TimerView {
   void ControlRemoved(Control& control) override;
   void RunModal(Form& form) override;
   void FormDestroyed(Form& form) override;
+  void ActivateRequested(Form& form) override;
+  void DragRequested(Form& form) override;
   // TimerView
   void TimerChanged(Timer& timer) override;
 
@@ -95,6 +97,7 @@ class FormWindow : public Window, public FormView, public TimerView {
   void ApplyIcon();
   void ApplyTimer(Timer& timer);
   void ApplyStyle();
+  void ApplyTopmost();
   void Relayout();
   void PressButtonWithRole(bool cancel);
   int NextId() { return nextId_++; }
@@ -116,8 +119,7 @@ class FormWindow : public Window, public FormView, public TimerView {
   int nextId_ = 100;
 };
 
-// The window of a form shown by a FormWindow (nullptr when none), for platform code that needs it
-// (window dragging, always-on-top, activation).
+// The window of a form shown by a FormWindow (nullptr when none).
 HWND WindowHandleOf(const Form& form);
 
 // From now on every form loaded without a view gets a FormWindow of its own (Form::SetViewMaker).

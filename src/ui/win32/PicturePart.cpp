@@ -2,7 +2,7 @@
 // disabled). Mouse-down and click come from the shared surface handling of ControlPart.
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/Parts.h"
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 #include "ui/win32/SurfaceWindow.h"
 
 namespace sequora::ui::win32 {
@@ -17,7 +17,7 @@ class PicturePart : public ControlPart {
   HWND CreateWindowIn(HWND parent, const RECT& rect, int id) override {
     window_ = std::make_unique<SurfaceWindow>(Form(), [this](HDC dc, const RECT& client) {
       ::FillRect(dc, &client, Form().Brush(picture_.BackColor()));
-      DrawPicture(dc, client, picture_.Picture(), !picture_.Enabled());
+      platform::win32::DrawPicture(dc, client, picture_.Picture(), !picture_.Enabled());
     });
     return window_->Create("SequoraPicture", parent, rect, id, 0, ExStyle());
   }

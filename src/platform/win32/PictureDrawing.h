@@ -1,5 +1,5 @@
 #pragma once
-// Draws ui::Picture values with GDI. Named pictures are Sequora's own vector glyphs, drawn at the
+// Draws Picture values with GDI. Named pictures are Sequora's own vector glyphs, drawn at the
 // pixel size of the target (anti-aliased by drawing at four times the size and averaging), so they
 // stay sharp at any DPI; bitmaps are scaled to fit, keeping their proportions and alpha.
 // Unknown names draw nothing.
@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Picture.h"
+#include "base/Picture.h"
 
-namespace sequora::ui::win32 {
+namespace sequora::platform::win32 {
 
 // Draws the picture centred in `box`. `greyed` gives the disabled look.
 void DrawPicture(HDC dc, const RECT& box, const Picture& picture, bool greyed = false);
@@ -25,4 +25,4 @@ BITMAPINFO TopDownDibInfo(int width, int height);
 // An icon of size x size pixels showing the picture (nullptr for an empty one); the caller owns it.
 HICON CreateIconFromPicture(const Picture& picture, int size);
 
-}  // namespace sequora::ui::win32
+}  // namespace sequora::platform::win32

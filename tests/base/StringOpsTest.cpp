@@ -1,4 +1,4 @@
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 #include <gtest/gtest.h>
 

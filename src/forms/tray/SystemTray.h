@@ -16,10 +16,9 @@
 #include <string>
 
 #include "platform/Tray.h"
-#include "platform/Windows.h"
 #include "ui/Form.h"
 
-namespace sequora::shell {
+namespace sequora::forms {
 
 // The mouse messages the icon reports.
 namespace traymouse {
@@ -33,7 +32,7 @@ inline constexpr int kRightUp = 517;
 
 class SystemTray : public ui::Form, private platform::TrayListener {
  public:
-  SystemTray(platform::Tray& tray, platform::Windows& windows);
+  explicit SystemTray(platform::Tray& tray);
   ~SystemTray() override;
 
   std::string MenuString;         // popup menu of the icon; empty: no menu
@@ -51,7 +50,7 @@ class SystemTray : public ui::Form, private platform::TrayListener {
   // New tool tip, without its leading blanks; TipText stays as it was.
   void ChangeToolTipText(const std::string& c_ToolTipText);
   void ChangeIcon(const ui::Form& RefIcon_Form);
-  void ChangeIcon_Picture(const ui::Picture& RefIcon);
+  void ChangeIcon_Picture(const Picture& RefIcon);
   void ChangePopupMenuString(const std::string& M_PopupMenuString) { MenuString = M_PopupMenuString; }
   void RemoveTrayIcon();
 
@@ -70,8 +69,7 @@ class SystemTray : public ui::Form, private platform::TrayListener {
   void TaskbarCreated() override;
 
   platform::Tray& tray_;
-  platform::Windows& windows_;
   bool iconShown_ = false;  // added and not removed since (whether or not the shell took it)
 };
 
-}  // namespace sequora::shell
+}  // namespace sequora::forms

@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeTray.h"
-#include "platform/fake/FakeWindows.h"
-#include "shell/SystemTray.h"
+#include "forms/tray/SystemTray.h"
 
 using namespace sequora;
 using platform::TrayMessage;
@@ -13,11 +12,10 @@ namespace {
 class SystemTrayTest : public ::testing::Test {
  protected:
   platform::FakeTray shell;
-  platform::FakeWindows windows;
   ui::Form target{"Target"};
-  shell::SystemTray tray{shell, windows};
+  forms::SystemTray tray{shell};
 
-  SystemTrayTest() { target.SetIcon(ui::Picture::Named("sequora")); }
+  SystemTrayTest() { target.SetIcon(Picture::Named("sequora")); }
   void Add(const std::string& tip, bool menuOnRightClick = false, const std::string& menu = "") {
     tray.AddTrayIcon(target, tip, menuOnRightClick, &target, menu);
   }
@@ -33,7 +31,7 @@ TEST_F(SystemTrayTest, TheIconRecordAndItsToolTipOfAtMost63Characters) {
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->flags, 7u);
   EXPECT_EQ(shown->callbackMessage, 512u);
-  EXPECT_EQ(shown->icon, ui::Picture::Named("sequora"));
+  EXPECT_EQ(shown->icon, Picture::Named("sequora"));
   EXPECT_EQ(shown->tip, std::string(63, 'x'));
   EXPECT_EQ(tray.TipText, seventy);
 
@@ -43,9 +41,9 @@ TEST_F(SystemTrayTest, TheIconRecordAndItsToolTipOfAtMost63Characters) {
   tray.ChangeToolTipText(std::string(3, ' ') + std::string(80, 'y'));
   EXPECT_EQ(shell.Shown()->tip, std::string(63, 'y'));
 
-  target.SetIcon(ui::Picture::Named("pause"));
+  target.SetIcon(Picture::Named("pause"));
   tray.ChangeIcon(target);
-  EXPECT_EQ(shell.Shown()->icon, ui::Picture::Named("pause"));
+  EXPECT_EQ(shell.Shown()->icon, Picture::Named("pause"));
   EXPECT_EQ(shell.icons.size(), 1u);  // changed under the same id
   EXPECT_EQ(shell.Count(TrayMessage::Modify), 3);
 }
@@ -99,7 +97,7 @@ TEST_F(SystemTrayTest, UnloadingOrDestroyingTheWindowRemovesTheIcon) {
   EXPECT_FALSE(target.Visible());
 
   {
-    shell::SystemTray second(shell, windows);
+    forms::SystemTray second(shell);
     second.AddTrayIcon(target, "tip", false, &target, "");
     EXPECT_EQ(shell.icons.size(), 1u);
   }

@@ -1,12 +1,12 @@
-#include "autostart/LnkFormat.h"
+#include "platform/lnk/LnkFormat.h"
 
 #include <array>
 #include <cstring>
 #include <vector>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
-namespace sequora::autostart {
+namespace sequora::platform::lnk {
 
 namespace {
 
@@ -421,4 +421,4 @@ std::string EncodeLnk(const LnkContent& content, const platform::CodePage& cp) {
   return out;
 }
 
-}  // namespace sequora::autostart
+}  // namespace sequora::platform::lnk

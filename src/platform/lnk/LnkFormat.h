@@ -14,7 +14,7 @@
 
 #include "platform/CodePage.h"
 
-namespace sequora::autostart {
+namespace sequora::platform::lnk {
 
 namespace lnkflag {
 inline constexpr std::uint32_t kHasIdList = 0x1;
@@ -78,4 +78,4 @@ std::string LnkTargetPath(const LnkFile& link,
 // string can hold (65535 characters) are cut.
 std::string EncodeLnk(const LnkContent& content, const platform::CodePage& codePage);
 
-}  // namespace sequora::autostart
+}  // namespace sequora::platform::lnk

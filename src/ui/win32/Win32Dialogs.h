@@ -4,13 +4,13 @@
 // so it follows the DPI and the keyboard rules of Sequora's other windows.
 #include "platform/Dialogs.h"
 
-namespace sequora::platform::win32 {
+namespace sequora::ui::win32 {
 
-class Win32Dialogs : public Dialogs {
+class Win32Dialogs : public platform::Dialogs {
  public:
   int MsgBox(const std::string& text, const std::string& title, int style) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
 };
 
-}  // namespace sequora::platform::win32
+}  // namespace sequora::ui::win32

@@ -8,30 +8,30 @@
 
 #include "ui/Timer.h"
 
-namespace sequora::ui {
+namespace sequora::test {
 
-class ManualClock : public TimerView {
+class ManualClock : public ui::TimerView {
  public:
   ManualClock() = default;
   ~ManualClock() override;
   // Takes over the ticking of the form's timers.
-  void Watch(Form& form);
-  void Watch(Timer& timer);
+  void Watch(ui::Form& form);
+  void Watch(ui::Timer& timer);
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
   // Ticks raised so far, per timer.
-  int Ticks(const Timer& t) const;
+  int Ticks(const ui::Timer& t) const;
 
-  void TimerChanged(Timer& timer) override;
+  void TimerChanged(ui::Timer& timer) override;
 
  private:
   struct State {
     std::int64_t due = 0;
     int ticks = 0;
   };
-  State& StateOf(Timer& t);
-  std::vector<std::pair<Timer*, State>> timers_;  // in watch order: ties go to the first watched
+  State& StateOf(ui::Timer& t);
+  std::vector<std::pair<ui::Timer*, State>> timers_;  // in watch order: ties go to the first watched
   std::int64_t now_ = 0;
 };
 
-}  // namespace sequora::ui
+}  // namespace sequora::test

@@ -1,44 +1,12 @@
-#include "ui/ManualClock.h"
-
+// Control models: events raised by changes from code and by focus moves.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
 using namespace sequora::ui;
-
-namespace {
-struct TwoTimers : Form {
-  TwoTimers() : Form("TwoTimers") {}
-  Timer Timer1{*this, "Timer1", 1000, true};
-  Timer Timer2{*this, "Timer2", 1000, false};
-};
-}  // namespace
-
-TEST(ManualClock, TicksOnlyEnabledTimersAndRestartsTheIntervalWhenEnabled) {
-  TwoTimers form;
-  ManualClock clock;
-  clock.Watch(form);
-  int ticks1 = 0, ticks2 = 0;
-  form.Timer1.Tick = [&] {
-    ++ticks1;
-    if (ticks1 == 2) {
-      form.Timer1.SetEnabled(false);
-      form.Timer2.SetEnabled(true);
-    }
-  };
-  form.Timer2.Tick = [&] { ++ticks2; };
-  clock.Advance(999);
-  EXPECT_EQ(ticks1, 0);
-  clock.Advance(1);
-  EXPECT_EQ(ticks1, 1);
-  clock.Advance(1000);  // second tick at 2000 switches over; Timer2 first ticks at 3000
-  EXPECT_EQ(ticks1, 2);
-  EXPECT_EQ(ticks2, 0);
-  clock.Advance(2500);
-  EXPECT_EQ(ticks1, 2);
-  EXPECT_EQ(ticks2, 2);
-}
 
 TEST(Controls, ValueChangesFromCodeRaiseTheUsersEvents) {
   Form form("F");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace sequora::ui {
+namespace sequora {
 
 struct Bitmap {
   int width = 0;
@@ -42,4 +42,4 @@ class Picture {
   std::shared_ptr<const Bitmap> bitmap_;
 };
 
-}  // namespace sequora::ui
+}  // namespace sequora

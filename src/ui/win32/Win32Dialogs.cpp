@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
 
-namespace sequora::platform::win32 {
+namespace sequora::ui::win32 {
 
 namespace {
 
@@ -50,7 +50,7 @@ int Win32Dialogs::MsgBox(const std::string& text, const std::string& title, int 
 std::string Win32Dialogs::InputBox(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) {
   InputBoxForm form(prompt, title, defaultText);
-  ui::win32::FormWindow window(form);
+  FormWindow window(form);
   window.SetOwner(::GetActiveWindow());
   form.Load();
   if (HWND edit = window.HandleOf(form.Text)) {
@@ -61,4 +61,4 @@ std::string Win32Dialogs::InputBox(const std::string& prompt, const std::string&
   return form.result;
 }
 
-}  // namespace sequora::platform::win32
+}  // namespace sequora::ui::win32

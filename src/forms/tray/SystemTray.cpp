@@ -1,8 +1,8 @@
-#include "shell/SystemTray.h"
+#include "forms/tray/SystemTray.h"
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
-namespace sequora::shell {
+namespace sequora::forms {
 
 namespace {
 // One icon per program: the record keeps this id through every change of the icon.
@@ -11,8 +11,7 @@ constexpr std::uint32_t kAllFields = platform::TrayIconData::kMessageValid |
                                      platform::TrayIconData::kIconValid | platform::TrayIconData::kTipValid;
 }  // namespace
 
-SystemTray::SystemTray(platform::Tray& tray, platform::Windows& windows)
-    : ui::Form("SystemTray"), tray_(tray), windows_(windows) {
+SystemTray::SystemTray(platform::Tray& tray) : ui::Form("SystemTray"), tray_(tray) {
   SetBorder(ui::BorderStyle::None);
   OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
   tray_.SetListener(this);
@@ -53,7 +52,7 @@ void SystemTray::ChangeToolTipText(const std::string& c_ToolTipText) {
 
 void SystemTray::ChangeIcon(const ui::Form& RefIcon_Form) { ChangeIcon_Picture(RefIcon_Form.Icon()); }
 
-void SystemTray::ChangeIcon_Picture(const ui::Picture& RefIcon) {
+void SystemTray::ChangeIcon_Picture(const Picture& RefIcon) {
   SetIcon(RefIcon);
   IconData.icon = RefIcon;
   if (iconShown_) tray_.NotifyIcon(platform::TrayMessage::Modify, IconData);
@@ -85,7 +84,7 @@ void SystemTray::RestoreTarget() {
     ui::Form& target = *TargetForm;
     target.Show();
     target.SetState(ui::WindowState::Normal);
-    windows_.ActivateWindow(target);
+    target.Activate();
   }
   Unload();  // removes the icon
 }
@@ -102,4 +101,4 @@ void SystemTray::TaskbarCreated() {
   if (iconShown_) tray_.NotifyIcon(platform::TrayMessage::Add, IconData);
 }
 
-}  // namespace sequora::shell
+}  // namespace sequora::forms

@@ -3,13 +3,13 @@
 // FileSystem. The answers equal the shell object's on Windows (target in long form from the
 // environment block, link info or ID list; working folder; arguments). Used by the native tests,
 // and by the Win32 side where the shell's link object is not available.
-#include "autostart/LnkFormat.h"
+#include "platform/lnk/LnkFormat.h"
 #include "platform/CodePage.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellLinks.h"
 
-namespace sequora::autostart {
+namespace sequora::platform::lnk {
 
 class LnkShellLinks : public platform::ShellLinks {
  public:
@@ -26,4 +26,4 @@ class LnkShellLinks : public platform::ShellLinks {
   platform::Environment* environment_;
 };
 
-}  // namespace sequora::autostart
+}  // namespace sequora::platform::lnk

@@ -1,5 +1,5 @@
 // The .lnk codec: real shortcut files made by Windows, round trips, damaged and hostile input.
-#include "autostart/LnkFormat.h"
+#include "platform/lnk/LnkFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <map>
 #include <sstream>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "platform/fake/FakeCodePage.h"
 
-using namespace sequora::autostart;
+using namespace sequora::platform::lnk;
 using sequora::platform::FakeCodePage;
 
 namespace {

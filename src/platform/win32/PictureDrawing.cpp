@@ -1,4 +1,4 @@
-#include "ui/win32/PictureDrawing.h"
+#include "platform/win32/PictureDrawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 
 #include "platform/win32/UniqueHandle.h"
 
-namespace sequora::ui::win32 {
+namespace sequora::platform::win32 {
 
 BITMAPINFO TopDownDibInfo(int width, int height) {
   BITMAPINFO info{};
@@ -25,9 +25,7 @@ BITMAPINFO TopDownDibInfo(int width, int height) {
 
 namespace {
 
-using platform::win32::UniqueGdi;
-
-using UniqueDc = platform::win32::UniqueMemoryDc;
+using UniqueDc = UniqueMemoryDc;
 
 // Premultiplied 32-bit pixels, 0xAARRGGBB (the byte order of a 32-bit DIB), top row first.
 struct Pixels {
@@ -578,4 +576,4 @@ HICON CreateIconFromPicture(const Picture& picture, int size) {
   return ::CreateIconIndirect(&info);
 }
 
-}  // namespace sequora::ui::win32
+}  // namespace sequora::platform::win32

@@ -1,4 +1,4 @@
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 
 #include <cctype>
 #include <cmath>
@@ -7,8 +7,8 @@
 namespace sequora {
 
 namespace {
-char Up(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Low(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Up(char c) { return ToUpperAscii(c); }
+char Low(char c) { return ToLowerAscii(c); }
 }  // namespace
 
 std::string TrimLeft(std::string_view s) {

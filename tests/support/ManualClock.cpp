@@ -1,32 +1,32 @@
-#include "ui/ManualClock.h"
+#include "support/ManualClock.h"
 
 #include "ui/Form.h"
 
-namespace sequora::ui {
+namespace sequora::test {
 
 ManualClock::~ManualClock() {
   for (auto& entry : timers_) entry.first->AttachView(nullptr);
 }
 
-ManualClock::State& ManualClock::StateOf(Timer& t) {
+ManualClock::State& ManualClock::StateOf(ui::Timer& t) {
   for (auto& entry : timers_)
     if (entry.first == &t) return entry.second;
   timers_.push_back({&t, State{}});
   return timers_.back().second;
 }
 
-void ManualClock::Watch(Form& form) {
-  for (Timer* t : form.Timers()) Watch(*t);
+void ManualClock::Watch(ui::Form& form) {
+  for (ui::Timer* t : form.Timers()) Watch(*t);
 }
 
-void ManualClock::Watch(Timer& timer) {
+void ManualClock::Watch(ui::Timer& timer) {
   timer.AttachView(this);
   StateOf(timer).due = now_ + timer.Interval();
 }
 
-void ManualClock::TimerChanged(Timer& timer) { StateOf(timer).due = now_ + timer.Interval(); }
+void ManualClock::TimerChanged(ui::Timer& timer) { StateOf(timer).due = now_ + timer.Interval(); }
 
-int ManualClock::Ticks(const Timer& t) const {
+int ManualClock::Ticks(const ui::Timer& t) const {
   for (const auto& entry : timers_)
     if (entry.first == &t) return entry.second.ticks;
   return 0;
@@ -39,7 +39,7 @@ void ManualClock::Advance(std::int64_t ms) {
     size_t next = timers_.size();
     std::int64_t due = end + 1;
     for (size_t i = 0; i < timers_.size(); ++i) {
-      Timer* timer = timers_[i].first;
+      ui::Timer* timer = timers_[i].first;
       if (!timer->Enabled() || timer->Interval() <= 0) continue;
       if (timers_[i].second.due < due) {
         due = timers_[i].second.due;
@@ -48,7 +48,7 @@ void ManualClock::Advance(std::int64_t ms) {
     }
     if (next == timers_.size()) break;
     now_ = due;
-    Timer* timer = timers_[next].first;
+    ui::Timer* timer = timers_[next].first;
     timers_[next].second.due = now_ + timer->Interval();
     ++timers_[next].second.ticks;
     timer->RaiseTick();  // may enable/disable timers or even add new ones
@@ -56,4 +56,4 @@ void ManualClock::Advance(std::int64_t ms) {
   now_ = end;
 }
 
-}  // namespace sequora::ui
+}  // namespace sequora::test

@@ -1,14 +1,15 @@
-#include "run/RunFile.h"
+#include "platform/FilePaths.h"
 
 #include <gtest/gtest.h>
 
-#include "autostart/StringOps.h"
+#include "base/StringOps.h"
 #include "platform/fake/FakeFileSystem.h"
 
-using namespace sequora::run;
+using namespace sequora;
+using namespace sequora::platform;
 using sequora::platform::FakeFileSystem;
 
-TEST(RunFile, AddPathSeparator) {
+TEST(FilePaths, AddPathSeparator) {
   EXPECT_EQ(AddPathSeparator("C:\\Tools"), "C:\\Tools\\");
   EXPECT_EQ(AddPathSeparator("C:\\Tools\\"), "C:\\Tools\\");
   EXPECT_EQ(AddPathSeparator("\"C:\\My Tools\""), "\"C:\\My Tools\\\"");
@@ -19,7 +20,7 @@ TEST(RunFile, AddPathSeparator) {
   EXPECT_EQ(AddPathSeparator("\""), "\"");
 }
 
-TEST(RunFile, DirectoryAndFileParts) {
+TEST(FilePaths, DirectoryAndFileParts) {
   FakeFileSystem fs;
   fs.MakeDirs("C:\\Tools\\Sub");
   EXPECT_EQ(GetDirectoryPart(fs, "C:\\Tools\\Sub"), "C:\\Tools\\Sub");  // an existing folder
@@ -35,7 +36,7 @@ TEST(RunFile, DirectoryAndFileParts) {
   EXPECT_EQ(GetFileNamePart(""), "");
 }
 
-TEST(RunFile, ShortAndLongForms) {
+TEST(FilePaths, ShortAndLongForms) {
   FakeFileSystem fs;
   fs.PutFile("C:\\Program Files\\X\\x.exe", "");
   fs.SetShortName("C:\\Program Files", "PROGRA~1");
@@ -56,7 +57,7 @@ TEST(RunFile, ShortAndLongForms) {
   EXPECT_EQ(GetShortPath(fs, "\"" + tooLong + "\""), tooLong);
 }
 
-TEST(RunFile, Quoting) {
+TEST(FilePaths, Quoting) {
   EXPECT_EQ(StripQuotes("  \"C:\\a b\\x.exe\"  "), "C:\\a b\\x.exe");
   EXPECT_EQ(StripQuotes("\""), "\"");
   EXPECT_EQ(StripQuotes("\"\""), "");
@@ -67,7 +68,7 @@ TEST(RunFile, Quoting) {
   EXPECT_EQ(QuoteIfSpaces("   "), "");
 }
 
-TEST(RunFile, SplitPath) {
+TEST(FilePaths, SplitPath) {
   FakeFileSystem fs;
   auto split = [&](const std::string& s) {
     PathParts p = SplitPath(fs, s);

@@ -1,6 +1,6 @@
-#include "autostart/LnkShellLinks.h"
+#include "platform/lnk/LnkShellLinks.h"
 
-namespace sequora::autostart {
+namespace sequora::platform::lnk {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::unique_ptr<platform::ShellLink> LnkShellLinks::CreateLink() {
   return std::make_unique<LnkShellLink>(fs_, codePage_, environment_);
 }
 
-}  // namespace sequora::autostart
+}  // namespace sequora::platform::lnk
