@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/fake/FakePlatform.h"
-#include "run/Form1.h"
+#include "forms/main/Form1.h"
 
 namespace sequora::bench {
 
 struct BusyMachine {
   platform::FakePlatform fakes;
-  std::unique_ptr<run::Form1> form;
+  std::unique_ptr<forms::Form1> form;
 
   // `mainSettings`: lines of [MainSettings]; `fullEntries` adds parameters, delays and groups.
   BusyMachine(const std::string& mainSettings, bool fullEntries) {
@@ -37,7 +37,7 @@ struct BusyMachine {
         fakes.processes.AddWindow(id, i % 3 == 0 && i % 15 != 0 ? "" : "Window " + std::to_string(i), i % 5 != 4);
       if (i < 50) fakes.processes.AddWindow(id, "Default IME", false);
     }
-    form = std::make_unique<run::Form1>(fakes.platform);
+    form = std::make_unique<forms::Form1>(fakes.platform);
     form->Load();
   }
 };

@@ -22,13 +22,10 @@ void StatusPassWithOneScan(benchmark::State& state) {
   int skipped = 0;
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
-    run::ProcessScan scan(m.fakes.processes);
+    const startup::ProcessScan scan(m.fakes.processes);
     skipped = 0;
-    for (int n = 1; n <= 101; ++n) {
-      run::EntryStatus status;
-      m.form->CheckIfProgrammIsDisabled(n, scan, status);
-      skipped += status.skip;
-    }
+    for (int n = 1; n <= 101; ++n)
+      skipped += startup::CheckIfProgrammIsDisabled(m.form->startupList.ProgramList, n, scan, true).skip;
     benchmark::DoNotOptimize(skipped);
   }
   ReportCalls(state, m.fakes.processes);
@@ -40,11 +37,7 @@ void StatusPassEntryByEntry(benchmark::State& state) {
   bench::BusyMachine m(kSettings, false);
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
-    for (int n = 1; n <= 101; ++n) {
-      run::EntryStatus status;
-      m.form->CheckIfProgrammIsDisabled(n, status);
-      benchmark::DoNotOptimize(status);
-    }
+    for (int n = 1; n <= 101; ++n) benchmark::DoNotOptimize(m.form->startupList.StatusOf(n));
   }
   ReportCalls(state, m.fakes.processes);
 }
@@ -56,7 +49,7 @@ void ReloadWithRunningChecks(benchmark::State& state) {
   bench::BusyMachine m(kSettings, false);
   for (auto _ : state) {
     m.fakes.processes.ResetCalls();
-    m.form->ReloadProgrammListeObj();
+    m.form->startupList.ReloadProgrammListeObj(startup::ProcessScan(m.fakes.processes));
   }
   ReportCalls(state, m.fakes.processes);
 }

@@ -8,7 +8,7 @@
 
 #include "controls/ListBoxExtended.h"
 #include "platform/fake/FakeDialogs.h"
-#include "run/ProgramListColumns.h"
+#include "forms/main/ProgramListColumns.h"
 #include "ui/Form.h"
 
 using namespace sequora;
@@ -23,7 +23,7 @@ struct CountingView : ui::ControlView {
 
 void Fill(controls::ListBoxExtended& list, bool hideEmpty, int select) {
   list.ClearAll();
-  run::SetProgramListColumns(list);
+  forms::SetProgramListColumns(list);
   list.Set_HideEmpty(hideEmpty);
   const Picture icon = Picture::Named("icon"), enabled = Picture::Named("enabled"),
                     group = Picture::Named("nogroup");

@@ -17,7 +17,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32Windows.h"
-#include "run/Form1.h"
+#include "forms/main/Form1.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/MessageLoop.h"
 
@@ -41,7 +41,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
                               tray};
 
-  run::Form1 form(services);
+  forms::Form1 form(services);
   if (form.Icon().Empty()) form.SetIcon(Picture::Named("sequora"));
   ui::win32::FormWindow window(form);
   window.SetEndsProgramOnUnload(true);

@@ -90,22 +90,17 @@ void ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list
   }
 }
 
-void IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const std::string& path,
-                     std::int16_t& index, bool& found) {
-  found = false;
+std::optional<int> IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const std::string& path) {
   const std::string wanted = WithoutQuotes(path);
-  if (wanted.empty()) return;
+  if (wanted.empty()) return std::nullopt;
   const std::string a = ToLower(platform::GetShortPath(fs, wanted));
   for (int n = ProgramList::kFirst; n <= ProgramList::kLast; ++n) {
     const ProgramEntry* entry = list.At(n);
     if (entry->Dir.empty() && entry->Program.empty()) continue;  // a free slot never matches
     const std::string b = WithoutQuotes(ToLower(platform::GetShortPath(fs, entry->Dir + entry->Program)));
-    if (b.find(a) != std::string::npos) {
-      index = static_cast<std::int16_t>(n);
-      found = true;
-      return;
-    }
+    if (b.find(a) != std::string::npos) return n;
   }
+  return std::nullopt;
 }
 
 }  // namespace sequora::storage

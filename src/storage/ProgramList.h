@@ -5,14 +5,23 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
 
 namespace sequora::storage {
 
+// A group's answer in the confirmation window, per entry (run-time only, never stored).
+enum class ConfirmState : std::int16_t {
+  Undecided = 0,  // not asked yet: the entry starts by its own settings
+  RunAll = 1,     // "&Run all": starts, disabled or not
+  SkipAll = 2,    // "&Skip all": passed over
+  Defaults = 3,   // "&Defaults": starts by its own settings
+};
+
 struct ProgramEntry {
-  std::int16_t ConfirmState = 0;  // run-time: group confirmation state, 0 = not asked yet
+  storage::ConfirmState ConfirmState = ConfirmState::Undecided;  // run-time
   std::string Program;            // file name of the program; empty = free slot
   bool Done = false;              // run-time: the run has dealt with this entry
   bool Skip = false;              // run-time: must not be started in this run
@@ -65,8 +74,7 @@ bool WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEn
 void ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list);
 
 // The entry whose folder + file, in short form and lower case, contains `path` (quotes removed,
-// short form, lower case); the lowest entry number wins. `index` is left alone when none matches.
-void IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const std::string& path,
-                     std::int16_t& index, bool& found);
+// short form, lower case); the lowest entry number wins. nullopt when none matches.
+std::optional<int> IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const std::string& path);
 
 }  // namespace sequora::storage

@@ -1,6 +1,6 @@
 // Columns within a row, rows in the view, scrolling, keys and the highlight of the selected row.
 #include "ListBoxFixture.h"
-#include "run/ProgramListColumns.h"
+#include "forms/main/ProgramListColumns.h"
 
 using namespace sequora;
 using namespace sequora::controls;
@@ -11,7 +11,7 @@ class ListBoxLayout : public ListBoxTest {
  protected:
   // The main window's set-up before it fills the list.
   void HostLayout() {
-    run::SetProgramListColumns(list);
+    forms::SetProgramListColumns(list);
   }
   int Y(int row) const { return list.Row(row).Text1.Top() - 120; }
 };

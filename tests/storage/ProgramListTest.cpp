@@ -35,7 +35,7 @@ TEST_F(ProgramListTest, ReadsAnEntryWithItsDefaultsAndConversions) {
   defaultDelay = 9;
   list.At(7)->Done = true;
   list.At(7)->Skip = true;
-  list.At(7)->ConfirmState = 4;
+  list.At(7)->ConfirmState = ConfirmState::Defaults;
   ProgramEntry e = ReadProgramEntry(context, list, 7);
   EXPECT_EQ(e.Program, "app.exe");
   EXPECT_EQ(e.Dir, "C:\\Tools\\");
@@ -45,7 +45,7 @@ TEST_F(ProgramListTest, ReadsAnEntryWithItsDefaultsAndConversions) {
   EXPECT_EQ(e.Disabled, 0);               // not a number
   EXPECT_EQ(e.ConfirmMessageBoxNr, 0);    // not a number: no group
   EXPECT_TRUE(e.Done && e.Skip);
-  EXPECT_EQ(e.ConfirmState, 0);
+  EXPECT_EQ(e.ConfirmState, ConfirmState::Undecided);
   EXPECT_EQ(checked, std::vector<int>{7});
 
   EXPECT_EQ(ReadProgramEntry(context, list, 3).StartupDelay, "0");
@@ -63,7 +63,7 @@ TEST_F(ProgramListTest, ReloadKeepsRunStateAndRecomputesRunning) {
   File("Program3=a.exe\r\nProgram3StartupDelay=\r\nProgram5=b.exe\r\nProgram5Disabled=1\r\n");
   list.At(3)->Done = true;
   list.At(3)->Skip = true;
-  list.At(3)->ConfirmState = 2;
+  list.At(3)->ConfirmState = ConfirmState::SkipAll;
   list.At(5)->IsRunning = true;
   list.At(9)->Program = "stale.exe";
   context.checkProgramRunning = [this](int n) {
@@ -76,7 +76,7 @@ TEST_F(ProgramListTest, ReloadKeepsRunStateAndRecomputesRunning) {
   EXPECT_EQ(checked.size(), 101u);
   const ProgramEntry& e3 = *list.At(3);
   EXPECT_TRUE(e3.Done && e3.Skip && e3.IsRunning);
-  EXPECT_EQ(e3.ConfirmState, 2);
+  EXPECT_EQ(e3.ConfirmState, ConfirmState::SkipAll);
   EXPECT_EQ(e3.StartupDelay, "2");
   EXPECT_FALSE(list.At(5)->IsRunning);
   EXPECT_EQ(list.At(5)->Disabled, 1);
@@ -139,19 +139,13 @@ TEST_F(ProgramListTest, WriteStoresTheSevenFieldsInOneStep) {
 }
 
 TEST_F(ProgramListTest, IsProgramInListMatchesShortFormsAsSubstrings) {
-  std::int16_t index = 77;
-  bool found = true;
-  IsProgramInList(fs, list, "\"\"", index, found);
-  EXPECT_FALSE(found);
-  EXPECT_EQ(index, 77);
+  EXPECT_EQ(IsProgramInList(fs, list, "\"\""), std::nullopt);
 
   list.At(4)->Dir = "C:\\Tools\\";
   list.At(4)->Program = "App.exe.bak";
   list.At(6)->Dir = "C:\\Tools\\";
   list.At(6)->Program = "app.exe";
-  IsProgramInList(fs, list, "\"C:\\Tools\\App.exe\"", index, found);
-  EXPECT_TRUE(found);
-  EXPECT_EQ(index, 4);  // substring test, lowest number first
+  EXPECT_EQ(IsProgramInList(fs, list, "\"C:\\Tools\\App.exe\""), 4);  // substring test, lowest number first
 
   // Existing files compare by their 8.3 forms, whichever form each side was written in.
   fs.PutFile("C:\\Program Files\\Long Name\\tool.exe", "");
@@ -159,10 +153,6 @@ TEST_F(ProgramListTest, IsProgramInListMatchesShortFormsAsSubstrings) {
   fs.SetShortName("C:\\Program Files\\Long Name", "LONGNA~1");
   list.At(9)->Dir = "C:\\PROGRA~1\\Long Name\\";
   list.At(9)->Program = "tool.exe";
-  IsProgramInList(fs, list, "C:\\Program Files\\LONG NAME\\Tool.exe", index, found);
-  EXPECT_TRUE(found);
-  EXPECT_EQ(index, 9);
-  IsProgramInList(fs, list, "C:\\Other\\x.exe", index, found);
-  EXPECT_FALSE(found);
-  EXPECT_EQ(index, 9);
+  EXPECT_EQ(IsProgramInList(fs, list, "C:\\Program Files\\LONG NAME\\Tool.exe"), 9);
+  EXPECT_EQ(IsProgramInList(fs, list, "C:\\Other\\x.exe"), std::nullopt);
 }

@@ -13,7 +13,7 @@
 #include "UiTestSupport.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/fake/FakePlatform.h"
-#include "run/Form1.h"
+#include "forms/main/Form1.h"
 #include "ui/win32/FormWindow.h"
 
 using namespace sequora;
@@ -48,7 +48,7 @@ TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", Settings());
 
-  run::Form1 form(fakes.platform);
+  forms::Form1 form(fakes.platform);
   auto window = std::make_unique<ui::win32::FormWindow>(form);
   form.Load();
   Pump();

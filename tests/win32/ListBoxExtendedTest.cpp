@@ -13,7 +13,7 @@
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "controls/win32/RowListGeometry.h"
 #include "platform/fake/FakeDialogs.h"
-#include "run/ProgramListColumns.h"
+#include "forms/main/ProgramListColumns.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
@@ -67,7 +67,7 @@ class RowListWindow : public ::testing::Test {
   // The main window's list fill: layout, then one entry per slot; every third slot is free.
   void Fill(bool hideEmpty = false) {
     list.ClearAll();
-    run::SetProgramListColumns(list);
+    forms::SetProgramListColumns(list);
     list.Set_HideEmpty(hideEmpty);
     for (int n = 1; n <= 101; ++n) {
       const bool free = n % 3 == 0;

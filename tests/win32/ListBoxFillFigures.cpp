@@ -14,7 +14,7 @@
 #include "controls/ListBoxExtended.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/fake/FakeDialogs.h"
-#include "run/ProgramListColumns.h"
+#include "forms/main/ProgramListColumns.h"
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
 
@@ -35,7 +35,7 @@ struct MainLike : ui::Form {
 
 void Fill(controls::ListBoxExtended& list) {
   list.ClearAll();
-  run::SetProgramListColumns(list);
+  forms::SetProgramListColumns(list);
   for (int n = 1; n <= 101; ++n)
     list.Add_NewListentry(n - 1, n % 3 ? "C:\\Programs\\Tool" + std::to_string(n) + " tool.exe" : "-Empty-",
                           "+" + std::to_string(n) + " sec.", "Check1", "Check2", "", "Btn2", Picture::Named("play"),

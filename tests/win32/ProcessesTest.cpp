@@ -9,7 +9,7 @@
 
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Processes.h"
-#include "run/Prozess.h"
+#include "startup/Prozess.h"
 
 using namespace sequora;
 using platform::win32::UniqueHandleObj;
@@ -77,16 +77,16 @@ TEST(Win32Processes, ProgramWithTitledWindowIsFoundByNameInAnyCase) {
   std::string exe = HelperCopy("SeqTitled");
   Started helper;
   Start(exe, "30 \"Sequora probe window\"", helper);
-  ASSERT_TRUE(WaitFor([&] { return run::FindProgramWindow(processes, exe) >= 2; }));
+  ASSERT_TRUE(WaitFor([&] { return startup::FindProgramWindow(startup::ProcessScan(processes), exe) >= 2; }));
 
-  EXPECT_EQ(run::FindProcessId(processes, exe), helper.processId);
+  EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(processes), exe), helper.processId);
   std::string upper = exe;
   for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-  EXPECT_EQ(run::FindProcessId(processes, upper), helper.processId);
+  EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(processes), upper), helper.processId);
 
-  std::int64_t handle = run::FindProgramWindow(processes, exe);
-  run::ProcessScan scan(processes);
-  run::WindowRecord record = run::GetWindowRecord(scan, handle);
+  std::int64_t handle = startup::FindProgramWindow(startup::ProcessScan(processes), exe);
+  startup::ProcessScan scan(processes);
+  startup::WindowRecord record = startup::GetWindowRecord(scan, handle);
   EXPECT_EQ(record.Title, "Sequora probe window");
   EXPECT_EQ(record.ProcessId, helper.processId);
 }
@@ -98,16 +98,16 @@ TEST(Win32Processes, ProgramWithoutWindowOrWithUntitledWindowDoesNotCount) {
   Started a, b;
   Start(windowless, "30", a);
   Start(untitled, "30 \"\"", b);
-  ASSERT_TRUE(WaitFor([&] { return run::FindProcessId(processes, windowless) == a.processId; }));
+  ASSERT_TRUE(WaitFor([&] { return startup::FindProcessId(startup::ProcessScan(processes), windowless) == a.processId; }));
   ASSERT_TRUE(WaitFor([&] { return HasWindowOf(processes, b.processId); }));
 
-  EXPECT_EQ(run::FindProgramWindow(processes, windowless), run::kNoWindow);
-  EXPECT_EQ(run::FindProgramWindow(processes, untitled), run::kNoWindow);
+  EXPECT_EQ(startup::FindProgramWindow(startup::ProcessScan(processes), windowless), startup::kNoWindow);
+  EXPECT_EQ(startup::FindProgramWindow(startup::ProcessScan(processes), untitled), startup::kNoWindow);
   // Its untitled window is listed only when untitled windows are asked for; its hidden helper
   // windows (the input-method window has a title) do not make it count.
   auto untitledOf = [&](bool includeUntitled) {
     int n = 0;
-    for (const auto& w : run::ListTopLevelWindows(processes, includeUntitled))
+    for (const auto& w : startup::ListTopLevelWindows(startup::ProcessScan(processes), includeUntitled))
       n += w.ProcessId == b.processId && w.Title.empty() && w.Visible;
     return n;
   };

@@ -1,0 +1,42 @@
+#include "forms/main/Form1.h"
+
+namespace sequora::forms {
+
+Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platform) {
+  Layout();
+  OnLoad = [this] { Form_Load(); };
+  OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
+  OnUnload = [this] { Form_Unload(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Timer1.Tick = [this] { sequencer.Tick(startup::RunTimer::Countdown); };
+  Timer2.Tick = [this] { sequencer.Tick(startup::RunTimer::Wait); };
+  Command4.Click = [this] { sequencer.PAUSE_SWITCH(); };
+  Command2.Click = [this] { sequencer.StartNextNow(); };
+  Command12.Click = [this] { sequencer.SkipNext(); };
+  // The row filters rebuild the status view, and with it the rows.
+  HideEmptyCheck.Click = [this] { FillText1Text(); };
+  OnlyActiveCheck.Click = HideEmptyCheck.Click;
+  ListBoxExtended1.SetHost(this);
+  Label1.Change = [this] { ShowCountdownInRow(); };
+  Command11.Click = [this] { OpenSettingsPanel(); };
+  CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
+  settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
+  Command15.Click = [this] { Command15_Click(); };
+  editor.RunCurrentBtn.Click = [this] { RunCurrentBtn_Click(); };
+  log.OnAdded = [this] {
+    settingsPanel.ShowLogFileBtn.SetEnabled(true);
+    Command15.SetEnabled(true);
+  };
+}
+
+Form1::~Form1() = default;
+
+void Form1::ShowLogFileBtn_Click() {
+  settingsPanel.ShowLogFileBtn.SetEnabled(false);
+  log.GetLog();
+  settingsPanel.ShowLogFileBtn.SetEnabled(true);
+}
+
+void Form1::Command15_Click() { log.GetLog(); }
+
+}  // namespace sequora::forms

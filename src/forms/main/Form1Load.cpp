@@ -1,0 +1,101 @@
+// The load handler of the main window: paths, single instance, settings, countdown.
+#include <string>
+
+#include "autostart/Registry.h"
+#include "base/Paths.h"
+#include "base/StringOps.h"
+#include "forms/main/Form1.h"
+#include "storage/SettingsFile.h"
+
+namespace sequora::forms {
+
+void Form1::Form_Load() {
+  // Nothing before the single-instance check reads or writes a file, so that a second instance
+  // can still leave everything untouched.
+  ConfirmWindowOpen = false;
+  PrepareEditor();
+  VersCaption.SetCaption(std::string("Vers. ") + kVersion);
+  SetCaption(std::string("Sequora ") + kVersion);
+  TrayRemoved = false;
+  SetUpdateLink();
+
+  if (EndIfPreviousInstance()) return;
+
+  editor.Text4.SetText("0");
+  editor.Text5.SetText("");
+  editor.Text6.SetText("");
+
+  platform::FileSystem& fs = platform_.fileSystem;
+  paths_ = storage::AppPaths::For(platform_.environment.AppPath(), platform_.environment.ExeName());
+  fs.MakeDirectory(paths_.IconsDir);  // an existing folder is fine
+  SetupIconList();
+
+  NewSettingsFile = false;
+  if (!fs.FileExists(paths_.IniPath)) {
+    storage::WriteDefaultIni(fs, paths_.IniPath);
+    NewSettingsFile = true;
+    OpenSettingsPanel();
+    Timer1.SetEnabled(false);
+    Timer2.SetEnabled(false);
+  }
+
+  settings_ = storage::ReadMainSettings(fs, paths_.IniPath);
+  if (settings_.DeleteLogfileOnStartup) log.DeleteLogFile();
+  if (StartupShortcutExists()) settingsPanel.AutoStartMeChk.SetValue(1);
+  sequencer.SetCountdown(settings_.InitialStartupTime);
+  settingsPanel.ShowSettings(settings_, settings_.InitialStartupTime, settings_.ProgramDelayDefault);
+  if (settings_.GenerateLogFile && fs.FileExists(paths_.LogPath)) settingsPanel.ShowLogFileBtn.SetEnabled(true);
+
+  // The countdown runs from here.
+  Timer1.SetInterval(1000);
+  Timer1.SetEnabled(true);
+
+  OpenSettingsPanel();
+  FillText1Text();
+  SetupIconList();
+  sequencer.SetBaseCaption(Caption());
+
+  editor.Text4.SetText("0");
+  editor.Command9.SetEnabled(false);
+  Command7_Click();
+  if (NewSettingsFile) Command14_Click();
+  // Hidden until a setting changes; it stays usable so that it works once it is shown.
+  settingsPanel.Command5.SetVisible(false);
+  editor.QuestionCombo.Clear();
+  for (int group = 1; group <= 99; ++group) editor.QuestionCombo.AddItem(std::to_string(group));
+  RefreshGroupList();
+
+  // The first undecided group is asked during the countdown.
+  if (auto entry = startupList.NextUndecidedGroupEntry(sequencer.CurrentEntry()))
+    OpenGroupConfirmation(*entry, startupList.At(*entry)->ConfirmMessageBoxNr);
+
+  Show();
+  if (settings_.StartMinimized) {
+    SetState(ui::WindowState::Minimized);
+    settingsPanel.Check1.SetValue(1);
+  }
+
+  if (settings_.SystemTray) SetTrayMode(true);
+  CloseFrameBtn_Click();
+}
+
+bool Form1::EndIfPreviousInstance() {
+  platform::Windows& windows = platform_.windows;
+  if (windows.ClaimSingleInstance(kAppTitle)) return false;
+  windows.ActivateFirstInstance(kAppTitle);
+  windows.EndProgram(0);
+  return true;
+}
+
+// Sequora's own shortcut in the Startup folder of the default user profile.
+bool Form1::StartupShortcutExists() {
+  std::string folder = autostart::ReadRegistryPath(
+      platform_.registry,
+      "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\startup");
+  if (Trim(folder).empty()) return false;  // no value: no folder to look in
+  folder = ReplaceText(AddPathSeparator(folder), "%UserProfile%", platform_.environment.GetVariable("UserProfile"),
+                       false);
+  return platform_.fileSystem.FileExists(folder + platform_.environment.ExeName() + ".lnk");
+}
+
+}  // namespace sequora::forms

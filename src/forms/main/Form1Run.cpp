@@ -1,0 +1,28 @@
+// What the startup run shows in the main window (startup::RunView).
+#include "forms/main/Form1.h"
+
+namespace sequora::forms {
+
+void Form1::ShowPaused(bool paused) {
+  Command4.SetPicture(paused ? PlayTmpPix : PauseTmpPix);
+  Label1.SetForeColor(paused ? ui::kDarkRed : ui::kDarkBlue);
+}
+
+bool Form1::TimerOn(startup::RunTimer timer) const {
+  return (timer == startup::RunTimer::Countdown ? Timer1 : Timer2).Enabled();
+}
+
+void Form1::SetTimer(startup::RunTimer timer, bool on) {
+  (timer == startup::RunTimer::Countdown ? Timer1 : Timer2).SetEnabled(on);
+}
+
+// The list is done: nothing may stay in the notification area, and the program ends.
+void Form1::RunFinished() {
+  if (!TrayRemoved) {
+    RemoveTrayIcon();
+    TrayRemoved = true;
+  }
+  platform_.windows.EndProgram(0);
+}
+
+}  // namespace sequora::forms

@@ -1,0 +1,137 @@
+#pragma once
+// The startup sequencer: counts the initial startup time down, then walks the program list from
+// the current entry to entry 101, passes over what must not start, waits each remaining entry's
+// own delay and launches it; after the last entry the program ends. The user can pause and resume,
+// cut the current wait short, or pass over the next program.
+//
+// How the run waits without waiting. Nothing loops until a flag changes; every call returns at
+// once, and the run is a state machine on the ticks of two one-second timers (RunTimer):
+//
+//   Countdown --countdown tick, Countdown below 1--> RunStartupList: pre-scan, then the entry loop
+//   runs straight through skipped entries from CurrentEntry until it reaches an entry to start.
+//   That entry's WaitStartupDelay enters Waiting; past entry 101 the run ends.
+//
+//   Waiting, pass p of 0..delay: every tick of either timer (what sets TickSeen) ends the pass;
+//   after pass `delay` the entry is launched and the entry loop goes on with the next entry.
+//   AbortWait ends the wait at once: found set when a pass begins (start-now during the
+//   countdown), or set by start-now during the wait.
+//
+//   Paused: both timers are off, so nothing moves. Resuming turns the countdown timer on again;
+//   once the countdown is over its next tick calls RunStartupList again.
+//
+//   Ended: both timers off, RunFinished told to the window. Every call of the run returns at once
+//   from then on, so nothing of the run goes on even where ending the program returns (tests).
+//
+// A restart replaces the run in progress. RunStartupList called during a run (resuming after the
+// countdown) drops the wait in progress and starts over at CurrentEntry: the pre-scan runs and
+// logs again, and the pending entry is tested and waited for from the beginning. The replaced run
+// is never taken up again, so the program ends when the run started last passes entry 101.
+//
+// Deliberate differences from a loop that simply re-tests flags:
+//  - An entry reached after a series of entries found running goes through the skip and empty
+//    tests like any other (an empty slot or a program Windows starts itself is never launched).
+//  - Entry 101 is tested and started like the others, also right after a skipped entry 100.
+//  - A pass-over with nothing left ends the run the normal way: the icon is removed first.
+#include <array>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "startup/Launcher.h"
+#include "startup/Log.h"
+#include "startup/RunView.h"
+#include "startup/StartupList.h"
+#include "storage/Settings.h"
+
+namespace sequora::startup {
+
+enum class RunPhase {
+  Countdown,  // before the run, or paused during the countdown
+  Running,    // inside the entry loop (only ever seen from within a call)
+  Waiting,    // WaitStartupDelay of CurrentEntry is in progress (also when paused)
+  Ended,      // the run is over and the program ended
+};
+
+class Sequencer {
+ public:
+  Sequencer(StartupList& list, const storage::MainSettings& settings, StartupLog& log, ProgramLauncher& launcher,
+            platform::FileSystem& fs, AutostartCheck& autostart, RunView& view)
+      : list_(list), settings_(settings), log_(log), launcher_(launcher), fs_(fs), autostart_(autostart), view_(view) {}
+
+  // Before the first tick: the seconds to count down (shown at once), and the caption the
+  // countdown's captions are built on.
+  void SetCountdown(int seconds);
+  void SetBaseCaption(const std::string& caption);
+
+  // A tick of one of the run's timers.
+  void Tick(RunTimer timer);
+  // Starts (or starts over) the run at CurrentEntry.
+  void RunStartupList();
+  // Pause and resume.
+  void PAUSE_SWITCH();
+  // Cut the countdown or the current wait short: the next program starts now.
+  void StartNextNow();
+  // Pass over the next program: the run goes on with the one after it.
+  void SkipNext();
+  // Entry n is done and must not start in this run.
+  void MarkEntrySkipped(int n);
+  // The run ends with its window: nothing of it goes on.
+  void Stop();
+
+  int CurrentEntry() const { return currentEntry_; }
+  int Countdown() const { return countdown_; }
+  bool Paused() const { return paused_; }
+  bool AbortWait() const { return abortWait_; }
+  RunPhase Phase() const { return phase_; }
+  bool RunEnded() const { return phase_ == RunPhase::Ended; }
+  const std::string& Caption() const { return caption_; }
+  const std::string& NextText() const { return next_; }
+  const std::string& SecondsText() const { return seconds_; }
+
+ private:
+  bool BeginTick(RunTimer timer);
+  void CountdownTick();
+  void WaitTick();
+  void AutostartPreScan();
+  void RunEntries();
+  bool StartEntry(const ProcessScan& scan);
+  void WaitStartupDelay(int delay);
+  void BeginWaitPass();
+  void WaitTickSeen();
+  void FinishWait();
+  void LaunchCurrentEntry();
+  void EndRun();
+  void RebuildStatus(int first);
+  void ShowSeconds(std::string text);
+  void ShowCaption(std::string caption);
+  void ShowNext(std::string text);
+
+  StartupList& list_;
+  const storage::MainSettings& settings_;
+  StartupLog& log_;
+  ProgramLauncher& launcher_;
+  platform::FileSystem& fs_;
+  AutostartCheck& autostart_;
+  RunView& view_;
+
+  RunPhase phase_ = RunPhase::Countdown;
+  int currentEntry_ = 1;  // the entry the run is at (1..101)
+  int countdown_ = 0;     // seconds left before the run starts
+  int tickCount_ = 0;     // countdown ticks since the start
+  bool paused_ = false;
+  bool abortWait_ = false;
+  bool tickSeen_ = false;
+  std::string baseCaption_;
+  std::string caption_;
+  std::string next_;
+  std::string seconds_;
+
+  int waitDelay_ = 0;     // argument of the wait in progress
+  int waitPass_ = 0;      // its pass, 0..waitDelay
+  std::string waitText_;  // the next-program line when the wait began
+  int waitLength_ = 0;    // the last StartupDelay that converted; a bad one keeps it
+  // Entries the autostart pre-scan found started by Windows: passed over for the whole run,
+  // also after a rebuild of the status view has filled their RunPaths rows again.
+  std::array<bool, storage::ProgramList::kLast + 1> inWindowsAutostart_{};
+};
+
+}  // namespace sequora::startup

@@ -1,0 +1,71 @@
+#pragma once
+// The startup list as the run sees it: the program list read from the settings file, the run
+// table RunPaths the run starts programs from, the status of every entry, and the groups'
+// confirmation answers. No widgets: the main window shows what Rebuild returns.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/Processes.h"
+#include "startup/EntryStatus.h"
+#include "startup/Prozess.h"
+#include "storage/AppPaths.h"
+#include "storage/ProgramList.h"
+#include "storage/Settings.h"
+
+namespace sequora::startup {
+
+// RunPaths: per entry (rows 1..101 used) the folder with its separator, the program file and the
+// parameters, as the run starts them.
+using RunPathRow = std::array<std::string, 3>;
+using RunPathTable = std::array<RunPathRow, 104>;
+
+// What a rebuild of the status view shows, from one look at the processes.
+struct StatusView {
+  // Per entry (1..101): will it start, and why not.
+  std::array<EntryStatus, storage::ProgramList::kLast + 1> status;
+  std::vector<std::string> sortLines;  // one line per entry 1..101 (SortierList)
+  std::string text;                    // the status text: head line, dashes, one line per entry
+  int left = 0;                        // entries left to start
+  int disabled = 0;                    // entries passed over
+};
+
+class StartupList {
+ public:
+  StartupList(platform::FileSystem& fs, platform::Processes& processes, const storage::AppPaths& paths,
+              const storage::MainSettings& settings)
+      : fs_(fs), processes_(processes), paths_(paths), settings_(settings) {}
+
+  storage::ProgramList ProgramList;
+  RunPathTable RunPaths{};
+
+  storage::ProgramEntry* At(int n) { return ProgramList.At(n); }
+
+  // Reloads entries 1..101 from the settings file; IsRunning is tested again with `scan`.
+  void ReloadProgrammListeObj(const ProcessScan& scan);
+  // Reloads the list and rebuilds what the status view shows from entry `first` on (entries
+  // before it get no line; from 102 on none does). Fills RunPaths.
+  StatusView Rebuild(int first);
+  // Entry n's status on its own look at the processes.
+  EntryStatus StatusOf(int n);
+
+  // Every entry of `group` takes the answer (a refusal marks them skipped).
+  void SetConfirmState(int group, storage::ConfirmState state);
+  // The first entry from `from` on that belongs to a group not yet asked.
+  std::optional<int> NextUndecidedGroupEntry(int from) const;
+  // The lines the confirmation window lists for a group, one per entry in list order:
+  // "Prg." + N + "  " + program + " (+" + delay + " sec)".
+  std::vector<std::string> GroupLines(int group) const;
+
+  platform::Processes& Processes() const { return processes_; }
+
+ private:
+  platform::FileSystem& fs_;
+  platform::Processes& processes_;
+  const storage::AppPaths& paths_;
+  const storage::MainSettings& settings_;
+};
+
+}  // namespace sequora::startup

@@ -1,0 +1,80 @@
+// Starting programs from the main window: the editor's run-now button, the run button of a list
+// row, and the log buttons.
+#include <gtest/gtest.h>
+
+#include "Form1Fixture.h"
+
+using namespace sequora;
+
+namespace {
+
+class LaunchTest : public test::Form1Test {
+ protected:
+  LaunchTest() {
+    PutSettings({});
+    fakes.fileSystem.PutFile("C:\\Program Files\\X\\x.exe", "");
+    fakes.fileSystem.SetShortName("C:\\Program Files", "PROGRA~1");
+    fakes.fileSystem.ChangeDirectory(test::kAppDir);
+  }
+};
+
+}  // namespace
+
+TEST_F(LaunchTest, RunNowStartsTheEditorFieldsAndNamesTheEntryInTheCountdownLabel) {
+  forms::Form1& f = Load();
+  f.editor.Text4.SetText("7");
+  f.editor.Text5.SetText("C:\\PROGRA~1\\X\\");
+  f.editor.Text6.SetText("x.exe");
+  f.editor.Text8.SetText("-p");
+  f.editor.Check2.SetValue(1);
+  f.editor.RunCurrentBtn.RaiseClick();
+  ASSERT_EQ(fakes.launcher.started.size(), 1u);
+  // The long form, quoted for its blank, then the parameters.
+  EXPECT_EQ(fakes.launcher.started[0].commandLine, "\"C:\\Program Files\\X\\x.exe\" -p");
+  EXPECT_EQ(fakes.launcher.started[0].showState, 6);
+  EXPECT_EQ(fakes.launcher.started[0].currentDirectory, "C:\\Program Files\\X");
+  EXPECT_EQ(f.Label1.Caption(), "7 Run");
+  EXPECT_TRUE(f.editor.RunCurrentBtn.Enabled());
+  EXPECT_EQ(f.editor.Text5.Text(), "C:\\PROGRA~1\\X\\");
+}
+
+TEST_F(LaunchTest, RowRunAsksFirstThenStartsTheShortFormAndMarksTheEntryDone) {
+  PutSettings({}, {"Program2=x.exe", "Program2Dir=C:\\Program Files\\X\\", "Program2Param=-ignored",
+                   "Program3=my app.exe", "Program3Dir=C:\\No Short\\"});
+  forms::Form1& f = Load();
+  fakes.dialogs.answers = {7};
+  f.E_ListBox_Button1_Click(1);
+  EXPECT_TRUE(fakes.launcher.started.empty());
+  EXPECT_FALSE(f.startupList.At(2)->Done);
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].text, "Run Program x.exe");
+  EXPECT_EQ(fakes.dialogs.shown[0].title, "Run Program");
+  EXPECT_EQ(fakes.dialogs.shown[0].style, 36);
+
+  f.E_ListBox_Button1_Click(1);  // Yes
+  ASSERT_EQ(fakes.launcher.started.size(), 1u);
+  EXPECT_EQ(fakes.launcher.started[0].commandLine, "C:\\PROGRA~1\\X\\x.exe");
+  EXPECT_EQ(fakes.launcher.started[0].showState, 1);
+  EXPECT_EQ(fakes.launcher.started[0].currentDirectory, "C:\\Sequora");  // no change of folder
+  EXPECT_TRUE(f.startupList.At(2)->Done);
+
+  f.E_ListBox_Button1_Click(2);  // no short form: quoted, so the blank cannot split it
+  EXPECT_EQ(fakes.launcher.started.back().commandLine, "\"C:\\No Short\\my app.exe\"");
+  size_t asked = fakes.dialogs.shown.size();
+  f.E_ListBox_Button1_Click(-1);
+  f.E_ListBox_Button1_Click(101);
+  EXPECT_EQ(fakes.dialogs.shown.size(), asked);
+}
+
+TEST_F(LaunchTest, TheLogButtonsBecomeUsableWithTheFirstEntryAndShowTheLog) {
+  forms::Form1& f = Load();
+  EXPECT_FALSE(f.Command15.Enabled());
+  EXPECT_FALSE(f.settingsPanel.ShowLogFileBtn.Enabled());
+  f.log.AddLog("entry");
+  EXPECT_TRUE(f.Command15.Enabled());
+  EXPECT_TRUE(f.settingsPanel.ShowLogFileBtn.Enabled());
+  f.settingsPanel.ShowLogFileBtn.RaiseClick();
+  f.Command15.RaiseClick();
+  EXPECT_EQ(fakes.launcher.notepadFiles, (std::vector<std::string>{test::kLog, test::kLog}));
+  EXPECT_TRUE(f.settingsPanel.ShowLogFileBtn.Enabled());
+}

@@ -1,0 +1,259 @@
+// The program list in the main window: the rows from the settings file, the filters, the run
+// button of a row, the countdown in the current row, and the list frame after loading.
+#include <gtest/gtest.h>
+
+#include "Form1Fixture.h"
+
+using namespace sequora;
+using controls::ListBoxRow;
+
+namespace {
+
+class ListFillTest : public test::Form1Test {
+ protected:
+  controls::ListBoxExtended& List() { return form->ListBoxExtended1; }
+  // The row of entry n (1..101); the test fails when it has none.
+  const ListBoxRow& RowOf(int n) {
+    const int row = List().Get_INTERNALListIndex(n - 1);
+    EXPECT_GE(row, 0) << "entry " << n;
+    return List().Row(row < 0 ? 0 : row);
+  }
+  static Picture Pic(const char* name) { return Picture::Named(name); }
+
+  // 1 normal, 2 disabled, 3 in group 4, 5 running, 7 with a folder of blanks; the rest free.
+  void FiveEntries(std::initializer_list<std::string> main = {"CheckRunningProgramTasks=1"}) {
+    fakes.processes.AddRunningProgram("p5.exe", "Five");
+    Settings(main, {Entry(1, "p1.exe", 3, {"Param=-x"}), Entry(2, "p2.exe", 2, {"Disabled=1"}),
+                    Entry(3, "p3.exe", 2, {"ConfirmMessageBoxNr=4"}), Entry(5, "p5.exe", 2),
+                    {"Program7=p7.exe", "Program7Dir=C:\\P\\"}});
+  }
+};
+
+}  // namespace
+
+TEST_F(ListFillTest, EveryEntryGetsARowWithItsTextsPicturesAndRunButton) {
+  FiveEntries();
+  Load();
+  ASSERT_EQ(List().GetListCount(), 101);
+  const ListBoxRow& one = RowOf(1);
+  EXPECT_EQ(one.Label1.Caption(), "1");
+  EXPECT_EQ(one.Text1.Text(), "C:\\P\\ p1.exe");
+  EXPECT_EQ(one.Text1.ToolTipText(), "C:\\P\\p1.exe -x");
+  EXPECT_EQ(one.Text2.Text(), "+3 sec.");
+  EXPECT_EQ(one.Text1.ForeColor(), ui::kBlack);
+  EXPECT_EQ(one.Picture1.Picture(), Pic("program"));
+  EXPECT_EQ(one.Picture2.Picture(), Pic("enabled"));
+  EXPECT_TRUE(one.Picture3.Picture().Empty());  // no group
+  EXPECT_TRUE(one.Command1.Visible());
+  EXPECT_EQ(one.Command1.Picture(), Pic("run"));
+  EXPECT_EQ(one.Command1.Caption(), "");
+  EXPECT_EQ(one.Check1.Caption(), "Check1");  // passed, not shown
+  EXPECT_FALSE(one.Check1.Visible() || one.Check2.Visible() || one.Command2.Visible());
+
+  EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("disabled"));
+  EXPECT_EQ(RowOf(2).Text1.ForeColor(), ui::kGrey);
+  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("groupask"));
+  EXPECT_EQ(RowOf(3).Picture3.ToolTipText(), "Group 4: waiting for confirmation");
+  EXPECT_EQ(RowOf(5).Picture2.Picture(), Pic("running"));
+
+  const ListBoxRow& free = RowOf(4);  // a free slot: its number, "-Empty-" and its delay only
+  EXPECT_EQ(free.Text1.Text(), "-Empty-");
+  EXPECT_EQ(free.Label1.Caption(), "4");
+  EXPECT_FALSE(free.Command1.Visible());
+  EXPECT_TRUE(free.Picture1.Picture().Empty() && free.Picture2.Picture().Empty() && free.Picture3.Picture().Empty());
+
+  EXPECT_EQ(List().GetIndex(), 0);  // the current entry is selected
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, HideEmptyLeavesTheFilledEntriesAndARowRunsItsOwnEntry) {
+  FiveEntries();
+  forms::Form1& f = Load();
+  f.HideEmptyCheck.SetValue(1);
+  ASSERT_EQ(List().GetListCount(), 5);
+  const int rows[] = {0, 1, 2, -1, 3, -1, 4, -1};
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(f.ListRowOfEntry(n - 1), rows[n - 1]) << "entry " << n;
+  EXPECT_EQ(f.ListRowOfEntry(100), -1);
+
+  fakes.dialogs.answers = {7};  // No
+  List().UserClick(3, controls::RowElement::Command1);
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].text, "Run Program p5.exe");
+  List().UserClick(4, controls::RowElement::Command1);  // Yes
+  EXPECT_EQ(fakes.dialogs.shown[1].text, "Run Program p7.exe");
+  ASSERT_EQ(Started().size(), 1u);
+  EXPECT_EQ(Started()[0], P("p7.exe"));
+
+  f.HideEmptyCheck.SetValue(0);
+  EXPECT_EQ(List().GetListCount(), 101);
+}
+
+TEST_F(ListFillTest, HideDisabledLeavesWhatWillStartAndWhatAGroupDecided) {
+  FiveEntries();
+  forms::Form1& f = Load();
+  E(2).ConfirmState = storage::ConfirmState::RunAll;  // a disabled entry of a group run with "&Run all" starts
+  E(3).ConfirmState = storage::ConfirmState::SkipAll;  // refused: passed over, but decided
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(List().GetListCount(), 4);  // 1, 2, 3, 7; neither the running entry 5 nor free slots
+  EXPECT_EQ(f.ListRowOfEntry(4), -1);
+  EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("enabled"));
+  EXPECT_EQ(RowOf(3).Picture3.Picture(), Pic("groupno"));
+  EXPECT_EQ(RowOf(3).Text1.ForeColor(), ui::kGrey);
+  f.HideEmptyCheck.SetValue(1);
+  EXPECT_EQ(List().GetListCount(), 4);
+  f.OnlyActiveCheck.SetValue(0);
+  EXPECT_EQ(List().GetListCount(), 5);  // 5 comes back; the free slots stay hidden
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, TheCountdownStandsRedInTheCurrentEntrysRowOnly) {
+  FiveEntries({"InitialStartupTime=5"});
+  forms::Form1& f = Load();
+  Advance(1000);
+  EXPECT_EQ(RowOf(1).Text2.Text(), "4");
+  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kRed);
+  EXPECT_EQ(RowOf(2).Text2.Text(), "+2 sec.");
+  EXPECT_EQ(RowOf(2).Text2.ForeColor(), ui::kBlack);
+  f.AddToExtendedList(1, false);  // a refilled row shows its delay again
+  EXPECT_EQ(RowOf(1).Text2.Text(), "+3 sec.");
+  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kBlack);
+
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, UnderHideEmptyACurrentEntryWithoutARowShowsTheCountdownInNoRow) {
+  Settings({"InitialStartupTime=5"}, {Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2)});  // entry 1 is free
+  forms::Form1& f = Load();
+  f.HideEmptyCheck.SetValue(1);
+  ASSERT_EQ(List().GetListCount(), 2);
+  Advance(1000);
+  for (int row = 0; row < List().GetListCount(); ++row) EXPECT_NE(List().Row(row).Text2.ForeColor(), ui::kRed);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, ARebuildKeepsTheCurrentEntrySelectedWhereverItsRowMoves) {
+  FiveEntries({"CheckRunningProgramTasks=1", "InitialStartupTime=50"});
+  forms::Form1& f = Load();
+  f.sequencer.SkipNext();  // to entry 3
+  f.sequencer.SkipNext();  // past the free 4, the running 5 and the free 6: to entry 7
+  ASSERT_EQ(f.sequencer.CurrentEntry(), 7);
+  f.FillText1Text();
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_EQ(List().SelectedRow(), 6);
+  f.HideEmptyCheck.SetValue(1);
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_EQ(List().SelectedRow(), 4);
+  EXPECT_EQ(RowOf(7).Text1.BackColor(), ui::kButtonFace);  // highlighted
+  EXPECT_EQ(RowOf(1).Text1.BackColor(), ui::kWhite);
+
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(List().GetIndex(), 6);
+  EXPECT_TRUE(RowOf(7).Text1.Visible());
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+// Without the editor's seams watched: what the user sees after loading, and a click on a row.
+class ListFrameTest : public test::Form1Test {};
+
+TEST_F(ListFrameTest, AfterLoadingTheListFillsTheWindowAndAClickHighlightsARow) {
+  PutSettings({}, {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program2=b.exe", "Program2Dir=C:\\B\\"});
+  forms::Form1& f = Load();
+  EXPECT_FALSE(f.settingsPanel.Visible() || f.editor.Visible() || f.Text1.Visible() || f.CloseFrameBtn.Visible());
+  EXPECT_TRUE(f.Command11.Enabled());
+  EXPECT_EQ(f.ListFrame.Width(), f.editor.Left() + f.editor.Width() - f.ListFrame.Left());
+  EXPECT_EQ(f.ListFrame.Top() + f.ListFrame.Height(), f.Text1.Top() + f.Text1.Height());
+  controls::ListBoxExtended& list = f.ListBoxExtended1;
+  EXPECT_EQ(list.Container(), &f.ListFrame);
+  EXPECT_GT(list.Top() + list.Height(), f.ListFrame.Height() * 3 / 4);
+  // A whole row fits the wide list, run button included, and the first rows are in view.
+  const ListBoxRow& row = list.Row(0);
+  EXPECT_LE(row.Command1.Left() + row.Command1.Width(), list.Frame1.Width());
+  EXPECT_TRUE(row.InView && list.Row(8).InView);
+
+  list.UserFocus(1, controls::RowElement::Text1);
+  EXPECT_EQ(list.SelectedRow(), 1);
+  EXPECT_EQ(list.Row(1).Text1.BackColor(), ui::kButtonFace);
+  EXPECT_EQ(list.Row(0).Text1.BackColor(), ui::kWhite);
+  list.UserClick(0, controls::RowElement::Picture1);
+  EXPECT_EQ(list.Row(0).Text1.BackColor(), ui::kButtonFace);
+
+  // A side panel open with the status text: closing it gives the list its room back.
+  f.editor.SetVisible(true);
+  f.Text1.SetVisible(true);
+  f.Command11.SetEnabled(false);
+  f.CloseFrameBtn.SetVisible(true);
+  f.CloseFrameBtn.RaiseClick();
+  EXPECT_FALSE(f.editor.Visible() || f.Text1.Visible() || f.CloseFrameBtn.Visible());
+  EXPECT_TRUE(f.Command11.Enabled());
+  EXPECT_EQ(f.ListFrame.Top() + f.ListFrame.Height(), f.Text1.Top() + f.Text1.Height());
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, AStatusRebuildRefillsTheRowsAndSelectsTheFirstEntrysRow) {
+  Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2)});
+  forms::Form1& f = Load();
+  f.FillText1Text(3);
+  EXPECT_EQ(List().GetIndex(), 2);
+  EXPECT_EQ(List().GetListCount(), 101);
+  EXPECT_EQ(f.SortierList.ListCount(), 101);
+  EXPECT_EQ(f.Text1.Text().substr(0, 37), "Startup list   (1 left / 0 disabled):");
+  f.FillText1Text(0);  // no first entry: the list starts at the top
+  EXPECT_EQ(List().GetIndex(), 0);
+  f.OnlyActiveCheck.SetValue(1);  // the click rebuilds for the current entry
+  EXPECT_EQ(List().GetListCount(), 3);
+  f.FillText1Text(2);
+  EXPECT_EQ(List().GetIndex(), 1);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, SkippedEntriesGreyTheirRowWhenTheyHaveOne) {
+  Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2)});
+  forms::Form1& f = Load();
+  f.HideEmptyCheck.SetValue(1);  // entry 3 has no row
+  f.sequencer.MarkEntrySkipped(2);
+  EXPECT_TRUE(E(2).Done && E(2).Skip);
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), ui::kGrey);
+  f.FillText1Text(1);  // still grey: the run passes it over
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), ui::kGrey);
+  f.e_ListBox_SetTextDisabled(1, false);
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), ui::kBlack);
+  EXPECT_EQ(f.ListRowText1(0)->ForeColor(), ui::kBlack);
+  f.sequencer.MarkEntrySkipped(3);  // no row: nothing to colour
+  EXPECT_EQ(f.ListRowText1(2), nullptr);
+  f.e_ListBox_SetTextDisabled(-1, true);
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(ListFillTest, TheStartStatePictureSwitchesAnEntryAndTheFileKeepsIt) {
+  fakes.processes.AddRunningProgram("p3.exe", "Three");
+  Settings({"CheckRunningProgramTasks=1"},
+           {Entry(1, "p1.exe", 2, {"ConfirmMessageBoxNr=4"}), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2)});
+  forms::Form1& f = Load();
+  E(1).ConfirmState = storage::ConfirmState::RunAll;
+  f.E_ListBox_Picture2_Click(0);
+  EXPECT_EQ(E(1).Disabled, 1);
+  EXPECT_EQ(E(1).ConfirmState, storage::ConfirmState::Undecided);
+  EXPECT_EQ(List().GetPicture2(0), Pic("disabled"));  // the row follows
+  f.OnlyActiveCheck.SetValue(1);
+  EXPECT_EQ(f.ListRowOfEntry(0), -1);
+  f.OnlyActiveCheck.SetValue(0);
+  EXPECT_NE(FileText(test::kIni).find("Program1Disabled=1"), std::string::npos);  // survives the next reload
+  f.FillText1Text(1);
+  EXPECT_EQ(E(1).Disabled, 1);
+  f.E_ListBox_Picture2_Click(0);
+  EXPECT_EQ(E(1).Disabled, 0);
+
+  f.E_ListBox_Picture2_Click(2);  // running: only a message
+  EXPECT_EQ(E(3).Disabled, 0);
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].text, "Program is already running!");
+  EXPECT_EQ(fakes.dialogs.shown[0].title, "Already started!");
+  EXPECT_EQ(fakes.dialogs.shown[0].style, 64);
+
+  f.E_ListBox_Picture1_Click(1);  // the icon selects the entry's row
+  EXPECT_EQ(List().GetIndex(), 1);
+  f.E_ListBox_Picture2_Click(-1);
+  f.E_ListBox_Picture2_Click(101);
+  EXPECT_EQ(List().GetPicture2(0), Pic("enabled"));
+  EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+}

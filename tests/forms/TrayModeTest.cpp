@@ -1,0 +1,95 @@
+// The main window in the notification area.
+#include <gtest/gtest.h>
+
+#include "support/WindowRequests.h"
+
+#include "Form1Fixture.h"
+
+using namespace sequora;
+using platform::TrayMessage;
+
+namespace {
+
+class TrayModeTest : public test::Form1Test {
+ protected:
+  forms::Form1& LoadInTray() {
+    PutSettings({"SystemTray=1", "InitialStartupTime=20"}, {"Program1=a.exe", "Program1Dir=C:\\A\\"});
+    return Load();
+  }
+  const platform::TrayIconData* Icon() { return fakes.tray.Shown(); }
+};
+
+}  // namespace
+
+TEST_F(TrayModeTest, SystemTrayOnHidesTheWindowBehindAnIconTippedWithTheCaption) {
+  forms::Form1& f = LoadInTray();
+  EXPECT_FALSE(f.Visible());
+  EXPECT_TRUE(f.Loaded());
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta");
+  EXPECT_EQ(f.systemTray.TargetForm, &f);
+  EXPECT_FALSE(f.systemTray.MenuOnRightClick);
+  EXPECT_EQ(f.systemTray.MenuString, "");
+}
+
+TEST_F(TrayModeTest, TheCountdownUpdatesTheTipAndReAddsTheIconEveryFifthTick) {
+  forms::Form1& f = LoadInTray();
+  Advance(3000);
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta  17");
+  EXPECT_EQ(fakes.tray.Count(TrayMessage::Add), 1);
+  Advance(2000);
+  EXPECT_EQ(fakes.tray.Count(TrayMessage::Add), 2);
+  EXPECT_EQ(fakes.tray.icons.size(), 1u);
+  EXPECT_FALSE(f.Visible());  // re-adding does not show the window
+}
+
+TEST_F(TrayModeTest, AClickOnTheIconBringsTheWindowBack) {
+  forms::Form1& f = LoadInTray();
+  test::WindowRequests requests;
+  f.AttachView(&requests);
+  for (int message : {512, 513, 517}) fakes.tray.SendMouseMessage(message);  // move, left down, right
+  EXPECT_FALSE(f.Visible());
+
+  fakes.tray.SendMouseMessage(514);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.State(), ui::WindowState::Normal);
+  EXPECT_EQ(requests.activated, std::vector<std::string>{"Form1"});
+  f.AttachView(nullptr);
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+}
+
+TEST_F(TrayModeTest, TrayModeOffRemovesTheIconAndShowsTheWindow) {
+  forms::Form1& f = LoadInTray();
+  f.MainSettings().SystemTray = false;
+  f.SetTrayMode(false);
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+  EXPECT_TRUE(f.Visible());
+}
+
+TEST_F(TrayModeTest, ExitAndClosingRemoveTheIcon) {
+  forms::Form1& f = LoadInTray();
+  f.Command1.RaiseClick();
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(f.systemTray.Loaded());
+  EXPECT_TRUE(fakes.windows.Ended());
+
+  forms::Form1& g = LoadInTray();
+  EXPECT_TRUE(g.Unload(ui::UnloadMode::ControlMenu));
+  EXPECT_EQ(Icon(), nullptr);
+  EXPECT_FALSE(g.systemTray.Loaded());
+}
+
+TEST_F(TrayModeTest, TheEndOfTheRunRemovesTheIcon) {
+  fakes.fileSystem.PutFile("C:\\A\\a.exe", "MZ");
+  PutSettings({"SystemTray=1", "InitialStartupTime=1"},
+              {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program1StartupDelay=0"});
+  Load();
+  ASSERT_NE(Icon(), nullptr);
+  Advance(5000);
+  ASSERT_TRUE(fakes.windows.Ended());
+  EXPECT_EQ(fakes.launcher.started.size(), 1u);
+  EXPECT_EQ(Icon(), nullptr);
+}

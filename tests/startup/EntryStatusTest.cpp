@@ -1,0 +1,121 @@
+// Running checks and entry status on the program list.
+#include <gtest/gtest.h>
+
+#include "RunFixture.h"
+
+using namespace sequora;
+using startup::EntryStatusCode;
+using Confirm = storage::ConfirmState;
+
+namespace {
+
+class StatusTest : public test::RunTest {
+ protected:
+  startup::StartupList& LoadWith(std::initializer_list<std::string> entries, bool detectRunning = true) {
+    PutSettings({detectRunning ? "CheckRunningProgramTasks=1" : "CheckRunningProgramTasks=0"}, entries);
+    Start();
+    return parts->list;
+  }
+  startup::EntryStatus Status(int n) { return parts->list.StatusOf(n); }
+  void Reload() { parts->list.ReloadProgrammListeObj(startup::ProcessScan(fakes.processes)); }
+};
+
+}  // namespace
+
+TEST_F(StatusTest, RunningMeansAProcessByNameWithATitledWindowAndSticksUntilAReload) {
+  fakes.processes.AddRunningProgram("APP.EXE", "App");
+  auto tray = fakes.processes.AddProcess("tray.exe");
+  fakes.processes.AddWindow(tray, "");
+  startup::StartupList& list = LoadWith(
+      {"Program1=app.exe", "Program1Dir=C:\\A\\", "Program2=tray.exe", "Program2Dir=C:\\T\\", "Program3=app.exe"});
+  Reload();
+  EXPECT_TRUE(E(1).IsRunning);   // case does not matter
+  EXPECT_FALSE(E(2).IsRunning);  // no titled window
+  EXPECT_FALSE(E(3).IsRunning);  // no folder: never checked
+
+  fakes.processes.processes.clear();
+  fakes.processes.windows.clear();
+  startup::CheckProgramRunning(list.ProgramList, 1, startup::ProcessScan(fakes.processes));
+  EXPECT_TRUE(E(1).IsRunning);  // sticks
+  Reload();
+  EXPECT_FALSE(E(1).IsRunning);
+
+  fakes.processes.AddRunningProgram("myapp.exe", "Mine");  // the contains-rule
+  startup::CheckProgramRunning(list.ProgramList, 1, startup::ProcessScan(fakes.processes));
+  EXPECT_TRUE(E(1).IsRunning);
+}
+
+TEST_F(StatusTest, StatusCodesAndTextsByConfirmationDisabledAndRunning) {
+  fakes.processes.AddRunningProgram("busy.exe", "Busy");
+  LoadWith({"Program1=a.exe", "Program1Dir=C:\\A\\", "Program2=busy.exe", "Program2Dir=C:\\B\\",
+            "Program2Disabled=1", "Program3=c.exe", "Program3Dir=C:\\C\\", "Program3Disabled=1"});
+  struct Case {
+    int entry;
+    Confirm state;
+    bool running;
+    EntryStatusCode code;
+    bool skip;
+    const char* text;
+  } cases[] = {
+      {1, Confirm::Undecided, false, EntryStatusCode::Normal, false, ""},
+      {3, Confirm::Undecided, false, EntryStatusCode::Disabled, true, "Program settings (Disabled)"},
+      {2, Confirm::Undecided, false, EntryStatusCode::Running, true, "Program already running.. "},
+      {3, Confirm::RunAll, false, EntryStatusCode::Confirmed, false, ""},  // starts although disabled
+      {1, Confirm::RunAll, true, EntryStatusCode::Running, true,
+       "Program already running.. (even with confirmation it will not be started)"},
+      {1, Confirm::SkipAll, false, EntryStatusCode::Refused, true, "Programstart  disabled by confirmation"},
+      {3, Confirm::SkipAll, false, EntryStatusCode::Disabled, true, "Programstart  disabled by confirmation"},
+      {1, Confirm::Defaults, false, EntryStatusCode::DefaultsNormal, false, "Programstart: normal"},
+      {1, Confirm::Defaults, true, EntryStatusCode::Running, true, "Programstart: normal"},
+      {3, Confirm::Defaults, false, EntryStatusCode::Refused, true, "Programstart is disabled (Confirmation: Start default)"},
+  };
+  for (const Case& c : cases) {
+    Reload();
+    E(c.entry).ConfirmState = c.state;
+    E(c.entry).IsRunning = c.running;
+    const startup::EntryStatus s = Status(c.entry);
+    const int state = static_cast<int>(c.state);
+    EXPECT_EQ(s.code, c.code) << "entry " << c.entry << " state " << state;
+    EXPECT_EQ(s.skip, c.skip) << "entry " << c.entry << " state " << state;
+    EXPECT_EQ(s.text, c.text) << "entry " << c.entry << " state " << state;
+  }
+  // An entry with nothing to start, or none at all, is skipped.
+  EXPECT_TRUE(Status(50).skip);
+  EXPECT_TRUE(Status(500).skip);
+}
+
+TEST_F(StatusTest, WithoutDetectionRunningProgramsStartNormally) {
+  fakes.processes.AddRunningProgram("busy.exe", "Busy");
+  LoadWith({"Program1=busy.exe", "Program1Dir=C:\\B\\"}, false);
+  E(1).ConfirmState = Confirm::Defaults;
+  const startup::EntryStatus s = Status(1);
+  EXPECT_EQ(s.code, EntryStatusCode::DefaultsNormal);
+  EXPECT_FALSE(s.skip);
+  E(1).ConfirmState = Confirm::Undecided;
+  EXPECT_FALSE(Status(1).skip);
+}
+
+TEST_F(StatusTest, AReloadAndAStatusPassTakeOneSnapshotAndOneEnumerationEach) {
+  std::string text = "[MainSettings]\r\nCheckRunningProgramTasks=1\r\n[ProgramList]\r\n";
+  for (int n = 1; n <= 101; ++n)
+    text += "Program" + std::to_string(n) + "=p" + std::to_string(n) + ".exe\r\nProgram" + std::to_string(n) +
+            "Dir=C:\\P\\\r\n";
+  PutIni(text);
+  for (int i = 0; i < 30; ++i) fakes.processes.AddRunningProgram("p" + std::to_string((i + 1) * 3) + ".exe", "W");
+  Start();
+  EXPECT_TRUE(E(3).IsRunning);
+  EXPECT_FALSE(E(4).IsRunning);
+
+  fakes.processes.ResetCalls();
+  Reload();
+  EXPECT_EQ(fakes.processes.snapshotCalls, 1);
+  EXPECT_EQ(fakes.processes.windowListCalls, 1);
+
+  fakes.processes.ResetCalls();
+  const startup::ProcessScan scan(fakes.processes);
+  int skipped = 0;
+  for (int n = 1; n <= 101; ++n) skipped += startup::CheckIfProgrammIsDisabled(parts->list.ProgramList, n, scan, true).skip;
+  EXPECT_EQ(skipped, 30);
+  EXPECT_EQ(fakes.processes.snapshotCalls, 1);
+  EXPECT_EQ(fakes.processes.windowListCalls, 1);
+}

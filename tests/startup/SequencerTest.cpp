@@ -1,0 +1,325 @@
+// The startup run on the fake clock, without a window: countdown, waits, launches, what the user
+// can do to the run, and its end.
+#include <gtest/gtest.h>
+
+#include "RunFixture.h"
+
+using namespace sequora;
+using startup::RunPhase;
+using test::RunTest;
+using Confirm = storage::ConfirmState;
+
+TEST_F(RunTest, ACountdownOfThreeShowsTwoOneZeroAndStartsTheRunAtTheThirdTick) {
+  Settings({"InitialStartupTime=3"}, {Entry(1, "a.exe", 5)});
+  startup::Sequencer& run = Start();
+  Advance(2000);
+  EXPECT_EQ(View().seconds, (std::vector<std::string>{"3", "2", "1"}));
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta");  // the first two ticks leave it alone
+  EXPECT_EQ(run.Phase(), RunPhase::Countdown);
+
+  Advance(1000);
+  EXPECT_EQ(View().seconds.back(), "5");  // the entry's delay counts down next
+  EXPECT_EQ(View().caption, "5 Next -> (1) a.exe");
+  EXPECT_EQ(run.Phase(), RunPhase::Waiting);
+  EXPECT_FALSE(View().countdown.Enabled());
+  EXPECT_TRUE(View().wait.Enabled());
+}
+
+TEST_F(RunTest, ADelayOfZeroWaitsOneTickAndADelayOfFiveSixTicks) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 0), Entry(2, "b.exe", 5, {"Param=/min", "Minimized=1"})});
+  Start();
+  EXPECT_EQ(TimeOfStart(1, 5000), 2000);  // run at 1000, one tick
+  EXPECT_EQ(TimeOfStart(2, 10000), 8000);  // six ticks
+  const std::vector<std::string>& seconds = View().seconds;
+  ASSERT_GE(seconds.size(), 6u);
+  EXPECT_EQ(std::vector<std::string>(seconds.end() - 6, seconds.end()),
+            (std::vector<std::string>{"5", "4", "3", "2", "1", "0"}));
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("b.exe") + " /min"}));
+  EXPECT_EQ(fakes.launcher.started[0].showState, 1);
+  EXPECT_EQ(fakes.launcher.started[1].showState, 6);
+  EXPECT_EQ(View().next, "Done: b.exe");
+  EXPECT_TRUE(E(1).Done && E(2).Done);
+  EXPECT_EQ(LogText(), "");  // normal launches are not logged
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, TheLabelsOfAWaitCountDownAndGrowADotPerPass) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 2)});
+  Start();
+  Advance(1000);
+  EXPECT_EQ(View().next, "Next -> (1) a.exe.");
+  Advance(1000);
+  EXPECT_EQ(View().seconds.back(), "1");
+  EXPECT_EQ(View().next, "Next -> (1) a.exe..");
+  EXPECT_EQ(View().caption, "1 Next -> (1) a.exe");
+}
+
+TEST_F(RunTest, PauseAndResumeDuringTheCountdown) {
+  Settings({"InitialStartupTime=5"}, {Entry(1, "a.exe", 0)});
+  startup::Sequencer& run = Start();
+  Advance(2000);
+  run.PAUSE_SWITCH();
+  EXPECT_TRUE(View().paused);
+  EXPECT_EQ(View().seconds.back(), "PAUSE");
+  EXPECT_EQ(View().caption, "Pause - Sequora 1.3 Beta");
+  EXPECT_TRUE(run.Paused());
+  EXPECT_FALSE(View().countdown.Enabled() || View().wait.Enabled());
+  Advance(30000);
+  EXPECT_EQ(run.Countdown(), 3);
+
+  run.PAUSE_SWITCH();
+  EXPECT_FALSE(View().paused);
+  EXPECT_EQ(View().seconds.back(), "Resume..");
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta");
+  EXPECT_FALSE(run.Paused());
+  EXPECT_TRUE(View().countdown.Enabled() && View().wait.Enabled() && View().startNow);
+  Advance(2000);
+  EXPECT_EQ(run.Phase(), RunPhase::Countdown);
+  EXPECT_TRUE(Started().empty());
+  Advance(1000);  // the third tick after resuming starts the run
+  EXPECT_NE(run.Phase(), RunPhase::Countdown);
+  EXPECT_LE(TimeOfStart(1, 2000), 36000);
+}
+
+TEST_F(RunTest, ResumingAPausedWaitStartsTheRunOverAtThePendingEntry) {
+  Settings({"InitialStartupTime=1", "SkipWindowsAutoRunPrograms=1"},
+           {Entry(1, "a.exe", 0), Entry(2, "b.exe", 5), Entry(3, "c.exe", 0)});
+  autostart.programs.insert("c:\\p\\c.exe");
+  startup::Sequencer& run = Start();
+  Advance(2000);  // run at 1000, a.exe at 2000, then b.exe's wait
+  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
+  EXPECT_EQ(LogCount("Prog. Nr.3 Not started:"), 1);
+  Advance(2500);
+  EXPECT_EQ(View().seconds.back(), "3");
+  run.PAUSE_SWITCH();
+  EXPECT_EQ(View().caption, "Pause - 3 Next -> (2) b.exe");
+  Advance(20000);
+  EXPECT_EQ(Started().size(), 1u);
+
+  run.PAUSE_SWITCH();  // at 24500
+  EXPECT_EQ(View().caption, "3 Next -> (2) b.exe");
+  View().seconds.clear();
+  Advance(1000);  // the countdown timer's tick starts the run over
+  EXPECT_EQ(LogCount("Prog. Nr.3 Not started:"), 2);
+  EXPECT_EQ(autostart.finished, 2);
+  ASSERT_GE(View().seconds.size(), 2u);
+  EXPECT_EQ(View().seconds[0], "-1");
+  EXPECT_EQ(View().seconds[1], "5");  // b.exe is waited for from the beginning
+  EXPECT_FALSE(View().countdown.Enabled());
+  const std::int64_t bStarted = TimeOfStart(2, 10000);
+  EXPECT_GE(bStarted, 29500);
+  EXPECT_LE(bStarted, 30500);
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("b.exe")}));
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, CutShortDuringTheCountdownStartsAtTheNextTickWithoutTheFirstDelay) {
+  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 5), Entry(2, "b.exe", 2)});
+  startup::Sequencer& run = Start();
+  Advance(500);
+  run.StartNextNow();
+  EXPECT_EQ(run.Countdown(), 0);
+  EXPECT_TRUE(run.AbortWait());
+  EXPECT_TRUE(View().startNow);
+  Advance(500);
+  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
+  EXPECT_FALSE(run.AbortWait());
+  EXPECT_EQ(TimeOfStart(2, 10000), 4000);  // b.exe keeps its own delay
+}
+
+TEST_F(RunTest, CutShortDuringAWaitLaunchesAtOnce) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 9), Entry(2, "b.exe", 0)});
+  startup::Sequencer& run = Start();
+  Advance(3500);
+  EXPECT_TRUE(Started().empty());
+  run.StartNextNow();
+  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
+  EXPECT_EQ(View().next, "Next -> (2) b.exe.");
+  EXPECT_EQ(TimeOfStart(2, 5000), 4000);  // the next wait's first pass ends at the next tick
+}
+
+TEST_F(RunTest, CutShortWhilePausedOnlyEndsTheCountdown) {
+  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 3)});
+  startup::Sequencer& run = Start();
+  run.PAUSE_SWITCH();
+  run.StartNextNow();
+  EXPECT_EQ(run.Countdown(), 0);
+  EXPECT_FALSE(run.AbortWait());
+  EXPECT_FALSE(View().startNow);
+  run.PAUSE_SWITCH();
+  EXPECT_TRUE(View().startNow);
+  // Run at 1000; the wait timer has run since the resume, so the first pass ends at once: 1000 to 4000.
+  EXPECT_EQ(TimeOfStart(1, 10000), 4000);
+}
+
+TEST_F(RunTest, PassOverDuringTheCountdownMovesTheStartAndTheCountdownToTheChosenEntry) {
+  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 2), Entry(2, "b.exe", 3, {"Disabled=1"}),
+                                       Entry(3, "c.exe", 4), Entry(4, "d.exe", 0)});
+  startup::Sequencer& run = Start();
+  run.SkipNext();
+  EXPECT_EQ(run.CurrentEntry(), 3);
+  EXPECT_TRUE(E(1).Done && E(2).Done);
+  EXPECT_FALSE(E(3).Done);
+  EXPECT_EQ(View().next, "Next -> (3) c.exe");
+  EXPECT_EQ(View().caption, "Next -> (3) c.exe");
+  EXPECT_EQ(run.Countdown(), 4);
+  EXPECT_EQ(View().statusText.find("a.exe"), std::string::npos);  // the view starts at entry 2
+  EXPECT_NE(View().statusText.find("<->  -->C:\\P\\b.exe  <--  <disabled>"), std::string::npos);
+  EXPECT_EQ(TimeOfStart(1, 20000), 9000);  // run at 4000, then five ticks
+  Advance(5000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("c.exe"), P("d.exe")}));
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, PassOverDuringAWaitLaunchesTheChosenEntryWhenTheWaitEnds) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3), Entry(2, "b.exe", 1), Entry(3, "c.exe", 0)});
+  startup::Sequencer& run = Start();
+  Advance(1500);
+  run.SkipNext();
+  EXPECT_EQ(View().next, "Next -> (2) b.exe");
+  EXPECT_EQ(TimeOfStart(1, 10000), 5000);  // a.exe's wait runs on unchanged
+  EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
+  EXPECT_EQ(TimeOfStart(2, 10000), 6000);
+  EXPECT_EQ(Started()[1], P("c.exe"));
+}
+
+TEST_F(RunTest, PassOverWithNothingLeftEndsTheRun) {
+  Settings({"InitialStartupTime=5"}, {Entry(1, "a.exe", 0), Entry(2, "b.exe", 0, {"Disabled=1"})});
+  startup::Sequencer& run = Start();
+  Advance(1000);
+  run.SkipNext();
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(run.Phase(), RunPhase::Ended);
+  Advance(20000);
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, DisabledEntriesStartOnlyWhenTheirGroupWasConfirmedWithRunAll) {
+  Settings({"InitialStartupTime=1"},
+           {Entry(1, "d0.exe", 1, {"Disabled=1", "ConfirmMessageBoxNr=7"}),
+            Entry(2, "d1.exe", 1, {"Disabled=1", "ConfirmMessageBoxNr=7"}),
+            Entry(3, "d2.exe", 1, {"Disabled=1", "ConfirmMessageBoxNr=7"}),
+            Entry(4, "d3.exe", 1, {"Disabled=1", "ConfirmMessageBoxNr=7"}),
+            Entry(5, "e0.exe", 0, {"ConfirmMessageBoxNr=8"}), Entry(6, "e2.exe", 0, {"ConfirmMessageBoxNr=9"}),
+            Entry(7, "e3.exe", 0, {"ConfirmMessageBoxNr=9"})});
+  Start();
+  for (int n = 1; n <= 4; ++n) E(n).ConfirmState = static_cast<Confirm>(n - 1);
+  E(6).ConfirmState = Confirm::SkipAll;
+  E(7).ConfirmState = Confirm::Defaults;
+  EXPECT_EQ(TimeOfStart(1, 10000), 3000);  // the confirmed one waits its own delay
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("d1.exe"), P("e0.exe"), P("e3.exe")}));
+  EXPECT_EQ(View().Confirmations(5, 8), 2);  // before and after its rebuild
+  EXPECT_TRUE(E(1).Skip && E(3).Skip && E(4).Skip && E(6).Skip);
+  ASSERT_GE(View().skipped.size(), 4u);  // and every free slot after 7
+  EXPECT_EQ(std::vector<int>(View().skipped.begin(), View().skipped.begin() + 4), (std::vector<int>{1, 3, 4, 6}));
+  EXPECT_EQ(LogText(), "");
+}
+
+TEST_F(RunTest, OnlyAnEntryStillFlaggedRunningThatTheSkipTestLetThroughIsLogged) {
+  const std::uint32_t b = fakes.processes.AddRunningProgram("b.exe", "B");
+  fakes.processes.AddRunningProgram("c.exe", "C");
+  Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
+           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
+  Start();
+  Advance(1500);
+  EXPECT_TRUE(E(2).IsRunning);
+  std::erase_if(fakes.processes.processes, [&](const auto& p) { return p.processId == b; });  // b.exe exits
+  Advance(5000);
+  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
+  EXPECT_EQ(LogCount("(Skipped) Process already running: "), 1);
+  EXPECT_EQ(LogCount("(Skipped) Process already running: C:\\P\\b.exe"), 1);
+  EXPECT_TRUE(E(3).Skip);  // passed over by the skip test, silently
+  EXPECT_EQ(View().finished, 1);
+
+  Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=0"}, {Entry(1, "c.exe", 0)});
+  Start();
+  Advance(3000);
+  EXPECT_EQ(Started().back(), P("c.exe"));  // without detection it starts all the same
+}
+
+TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {
+  autostart.programs.insert("c:\\p\\b.exe");
+  for (const char* removal : {"0", "1"}) {
+    fakes.launcher.started.clear();
+    Settings({"InitialStartupTime=1", "SkipWindowsAutoRunPrograms=1",
+              std::string("AutoRemoveDoublesFromWindowsAutostart=") + removal},
+             {Entry(1, "a.exe", 0), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
+    Start();
+    Advance(1000);
+    const bool takeOut = removal[0] == '1';
+    EXPECT_EQ(autostart.asked, (std::vector<std::string>{P("a.exe") + (takeOut ? " take out" : ""),
+                                                         P("b.exe") + (takeOut ? " take out" : ""),
+                                                         P("c.exe") + (takeOut ? " take out" : "")}));
+    EXPECT_EQ(LogText(), std::string("Prog. Nr.2 Not started:\r\n  C:\\P\\b.exe\r\n") +
+                             (takeOut ? "  -> Program is now removed from the Registry / Autostart. Program skipped this time!"
+                                      : "  -> Program is already in Windows Autostart or Registry (run). Program skipped!") +
+                             "\r");
+    Advance(1000);
+    EXPECT_EQ(parts->list.RunPaths[2][1], "b.exe");  // refilled by the rebuilds, still passed over
+    Advance(5000);
+    EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("c.exe")}));
+  }
+  fakes.launcher.started.clear();
+  Settings({"InitialStartupTime=1", "SkipWindowsAutoRunPrograms=0"}, {Entry(1, "b.exe", 0)});
+  Start();
+  Advance(5000);
+  EXPECT_TRUE(autostart.asked.empty());
+  EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
+}
+
+TEST_F(RunTest, AMissingProgramIsLoggedAndTheRunGoesOn) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0), Entry(2, "b.exe", 0)});
+  fakes.fileSystem.RemoveFile(P("gone.exe"));
+  Start();
+  Advance(5000);
+  EXPECT_EQ(LogCount("Error: File not found - C:\\P\\gone.exe"), 1);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("gone.exe"), P("b.exe")}));  // attempted all the same
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, InTheNotificationAreaTheTipFollowsTheCaptionAndTheIconIsAddedAgainEveryFifthTick) {
+  Settings({"InitialStartupTime=7", "SystemTray=1"}, {Entry(1, "a.exe", 1)});
+  Start();
+  Advance(3000);
+  ASSERT_FALSE(View().trayTips.empty());
+  EXPECT_EQ(View().trayTips.back(), "Sequora 1.3 Beta  4");
+  EXPECT_EQ(View().trayRefreshes, 0);
+  Advance(2000);
+  EXPECT_EQ(View().trayRefreshes, 1);
+  Advance(3000);  // run at 7000, first pass ends at 8000
+  EXPECT_EQ(View().trayTips.back(), "1 Next -> (1) a.exe");
+}
+
+TEST_F(RunTest, NothingOfTheRunGoesOnAfterItsEnd) {
+  Settings({"InitialStartupTime=2"}, {Entry(1, "a.exe", 1)});
+  startup::Sequencer& run = Start();
+  Advance(4000);
+  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_FALSE(View().countdown.Enabled() || View().wait.Enabled());
+
+  // Ending the program may return (as it does here): the run must still be over.
+  const size_t shown = View().seconds.size();
+  run.PAUSE_SWITCH();
+  run.StartNextNow();
+  run.SkipNext();
+  run.RunStartupList();
+  Advance(10000);
+  EXPECT_EQ(Started().size(), 1u);
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(View().seconds.size(), shown);
+}
+
+TEST_F(RunTest, StoppingDuringAWaitEndsTheRun) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3)});
+  startup::Sequencer& run = Start();
+  Advance(1500);
+  run.Stop();
+  Advance(10000);
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(run.Phase(), RunPhase::Ended);
+  EXPECT_EQ(View().finished, 0);
+}

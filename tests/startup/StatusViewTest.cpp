@@ -1,0 +1,88 @@
+// The status view of the startup list: its text, the hidden sort list and RunPaths.
+#include <gtest/gtest.h>
+
+#include "RunFixture.h"
+
+using namespace sequora;
+using Confirm = storage::ConfirmState;
+
+namespace {
+
+class StatusViewTest : public test::RunTest {
+ protected:
+  startup::StatusView Rebuild(int first) { return parts->list.Rebuild(first); }
+  static std::string Head(int left, int disabled) {
+    return "Startup list   (" + std::to_string(left) + " left / " + std::to_string(disabled) + " disabled):\r\n" +
+           std::string(188, '-') + "\r\n";
+  }
+};
+
+}  // namespace
+
+TEST_F(StatusViewTest, TheViewListsTheEntriesFromItsArgumentOnUnderAHeadWithTheCounts) {
+  Settings({"InitialStartupTime=30"},
+           {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2), Entry(4, "p4.exe", 2),
+            Entry(5, "p5.exe", 2, {"Param=-x y"}), Entry(6, "p6.exe", 2), Entry(7, "p7.exe", 2),
+            Entry(8, "p8.exe", 2), Entry(9, "p9.exe", 2), Entry(10, "p10.exe", 2)});
+  Start();
+  std::string expected = Head(6, 0) + "5: C:\\P\\p5.exe -x y\r\n";
+  for (int n = 6; n <= 10; ++n) expected += std::to_string(n) + ": C:\\P\\p" + std::to_string(n) + ".exe \r\n";
+  const startup::StatusView view = Rebuild(5);
+  EXPECT_EQ(view.text, expected);
+  EXPECT_EQ(view.left, 6);
+  EXPECT_EQ(view.disabled, 0);
+  ASSERT_EQ(view.sortLines.size(), 101u);
+  EXPECT_EQ(view.sortLines[0], "C:\\P\\p1.exe ");  // every entry, from 1
+  EXPECT_EQ(view.sortLines[10], "");
+  EXPECT_EQ(parts->list.RunPaths[5], (startup::RunPathRow{"C:\\P\\", "p5.exe", "-x y"}));
+  EXPECT_EQ(Rebuild(102).text, Head(0, 0));
+}
+
+TEST_F(StatusViewTest, MarkersForConfirmedDisabledSkippedRunningAndFolderlessEntries) {
+  fakes.processes.AddRunningProgram("p2.exe", "Two");
+  Settings({"CheckRunningProgramTasks=1"},
+           {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2, {"Disabled=1"}),
+            Entry(4, "p4.exe", 2, {"Disabled=1"}), Entry(5, "p5.exe", 2), Entry(6, "p6.exe", 2),
+            {"Program7=p7.exe"}});
+  Start();
+  parts->list.RunPaths[7] = {"C:\\Old\\", "old.exe", ""};  // what an entry held before it lost its folder
+  E(3).ConfirmState = Confirm::RunAll;
+  E(5).ConfirmState = Confirm::SkipAll;
+  E(5).Skip = true;
+  E(6).ConfirmState = Confirm::Defaults;
+  const startup::StatusView view = Rebuild(1);
+  EXPECT_EQ(view.text, Head(3, 3) +
+                           "1: C:\\P\\p1.exe \r\n"
+                           "<-> (already running) 2: C:\\P\\p2.exe \r\n"
+                           "<+> 3: C:\\P\\p3.exe  <--  <Confirmed!>\r\n"
+                           "<->  -->C:\\P\\p4.exe  <--  <disabled>\r\n"
+                           "<->  -->C:\\P\\p5.exe  <--  <Confirmed!>\r\n"
+                           "6: C:\\P\\p6.exe  <--  <Confirmed!>\r\n");
+  EXPECT_TRUE(E(2).IsRunning);
+  EXPECT_EQ(parts->list.RunPaths[7], startup::RunPathRow{});
+  EXPECT_EQ(view.sortLines[3], "<->  -->C:\\P\\p4.exe  <--  <disabled>");
+
+  settings.CheckRunningProgramTasks = false;  // without detection a running program is a normal line
+  const startup::StatusView plain = Rebuild(2);
+  EXPECT_EQ(plain.text.substr(Head(3, 2).size()).substr(0, 22), "2: C:\\P\\p2.exe \r\n<+> 3");
+  EXPECT_EQ(plain.left, 3);
+  EXPECT_EQ(plain.disabled, 2);
+}
+
+TEST_F(StatusViewTest, ARebuildOf101EntriesTakesOneReadOneSnapshotAndOneWindowEnumeration) {
+  std::string text = "[MainSettings]\r\nCheckRunningProgramTasks=1\r\n[ProgramList]\r\n";
+  for (int n = 1; n <= 101; ++n)
+    for (const auto& line : Entry(n, "p" + std::to_string(n) + ".exe", 1)) text += line + "\r\n";
+  PutIni(text);
+  fakes.processes.AddRunningProgram("p7.exe", "Seven");
+  Start();
+  fakes.processes.ResetCalls();
+  fakes.fileSystem.ResetCalls();
+  const startup::StatusView view = Rebuild(1);
+  EXPECT_EQ(fakes.processes.snapshotCalls, 1);
+  EXPECT_EQ(fakes.processes.windowListCalls, 1);
+  EXPECT_EQ(fakes.fileSystem.Calls(platform::FakeFileSystem::Op::ReadFile), 1);
+  EXPECT_EQ(view.left, 100);
+  EXPECT_EQ(view.disabled, 1);
+  EXPECT_TRUE(view.status[7].skip);
+}
