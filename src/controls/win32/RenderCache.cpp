@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/DibCanvas.h"
 #include "platform/win32/PictureDrawing.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace sequora::controls::win32 {
 
@@ -12,21 +13,15 @@ namespace {
 // Draws once into a DIB section and keeps its pixels.
 bool Render(int width, int height, COLORREF background, const RenderCache::Draw& draw,
             std::vector<std::uint32_t>& pixels) {
-  BITMAPINFO info = platform::win32::TopDownDibInfo(width, height);
-  platform::win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-  void* bits = nullptr;
-  platform::win32::UniqueGdi bitmap(::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dc || !bitmap || !bits) return false;
-  HGDIOBJ old = ::SelectObject(dc.Get(), bitmap.Get());
+  const platform::win32::DibCanvas canvas(width, height);
+  if (!canvas.Ok()) return false;
   const RECT box{0, 0, width, height};
   platform::win32::UniqueGdi brush(::CreateSolidBrush(background));
-  ::FillRect(dc.Get(), &box, static_cast<HBRUSH>(brush.Get()));
-  ::SetBkMode(dc.Get(), TRANSPARENT);
-  draw(dc.Get(), box);
+  ::FillRect(canvas.Dc(), &box, static_cast<HBRUSH>(brush.Get()));
+  ::SetBkMode(canvas.Dc(), TRANSPARENT);
+  draw(canvas.Dc(), box);
   ::GdiFlush();
-  pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
-  ::SelectObject(dc.Get(), old);
+  pixels.assign(canvas.Bits(), canvas.Bits() + static_cast<size_t>(width) * static_cast<size_t>(height));
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/GdiCache.h"
 #include "platform/win32/PictureDrawing.h"
+#include "platform/win32/ScopedGdi.h"
 
 namespace sequora::controls::win32 {
 
@@ -121,7 +122,7 @@ void RowListPainter::Paint(HDC dc, const RECT& client, const RECT& dirty, const 
 void RowListPainter::Caption(HDC dc, const ui::Control& element, const std::string& text, RECT box, UINT flags,
                              bool greyed) {
   if (text.empty()) return;
-  ::SelectObject(dc, form_.Font(element.FontSize(), element.FontBold()));
+  const platform::win32::ScopedSelect font(dc, form_.Font(element.FontSize(), element.FontBold()));
   ::SetTextColor(dc, greyed ? ::GetSysColor(COLOR_GRAYTEXT) : ToColorRef(element.ForeColor()));
   ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, flags | DT_NOPREFIX);
 }

@@ -47,11 +47,8 @@ class RowListPainter {
   void Label(HDC dc, RECT box, const ui::Label& label);
   void Caption(HDC dc, const ui::Control& element, const std::string& text, RECT box, UINT flags, bool greyed);
 
-  struct ThemeCloser {
-    void operator()(HTHEME theme) const { ::CloseThemeData(theme); }
-  };
   ui::win32::FormWindow& form_;
-  platform::win32::UniqueHandle<HTHEME, ThemeCloser> theme_;
+  platform::win32::UniqueTheme theme_;
   RenderCache cache_;
 };
 

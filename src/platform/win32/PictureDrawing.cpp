@@ -8,24 +8,14 @@
 #include <initializer_list>
 #include <map>
 
+#include "platform/win32/DibCanvas.h"
+#include "platform/win32/ScopedGdi.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace sequora::platform::win32 {
 
-BITMAPINFO TopDownDibInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 namespace {
-
-using UniqueDc = UniqueMemoryDc;
 
 // Premultiplied 32-bit pixels, 0xAARRGGBB (the byte order of a 32-bit DIB), top row first.
 struct Pixels {
@@ -37,39 +27,7 @@ struct Pixels {
 constexpr int kSupersample = 4;
 constexpr double kGrid = 24.0;  // glyphs are designed on a 24 x 24 grid
 
-// A 32-bit top-down DIB section selected into a memory DC.
-class Canvas {
- public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info = TopDownDibInfo(width, height);
-    dc_.Reset(::CreateCompatibleDC(nullptr));
-    HBITMAP bitmap = ::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-    bitmap_.Reset(bitmap);
-    if (dc_ && bitmap) {
-      old_ = ::SelectObject(dc_.Get(), bitmap);
-      std::memset(bits_, 0, static_cast<size_t>(width) * height * 4);
-    } else {
-      bits_ = nullptr;
-    }
-  }
-  ~Canvas() {
-    if (old_) ::SelectObject(dc_.Get(), old_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  bool Ok() const { return bits_ != nullptr; }
-  HDC Dc() const { return dc_.Get(); }
-  std::uint32_t* Bits() const { return static_cast<std::uint32_t*>(bits_); }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-
- private:
-  int width_, height_;
-  UniqueDc dc_;
-  UniqueGdi bitmap_;
-  void* bits_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-};
+using Canvas = DibCanvas;
 
 struct Pt {
   double x, y;
@@ -121,9 +79,8 @@ class GlyphPainter {
   void Ring(double cx, double cy, double r, double width, COLORREF colour) {
     POINT a = Map({cx - r, cy - r}), b = Map({cx + r, cy + r});
     Both(colour, true, Len(width), [&](HDC dc) {
-      HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+      const ScopedSelect noFill(dc, ::GetStockObject(NULL_BRUSH));
       ::Ellipse(dc, a.x, a.y, b.x, b.y);
-      ::SelectObject(dc, old);
     });
   }
   void Text(const char* text, double x0, double y0, double x1, double y1, COLORREF colour) {
@@ -137,11 +94,10 @@ class GlyphPainter {
     UniqueGdi font(::CreateFontIndirectA(&lf));
     for (Canvas* c : {&colour_, &mask_}) {
       HDC dc = c->Dc();
-      HGDIOBJ old = ::SelectObject(dc, font.Get());
+      const ScopedSelect selectFont(dc, font.Get());
       ::SetBkMode(dc, TRANSPARENT);
       ::SetTextColor(dc, c == &mask_ ? RGB(255, 255, 255) : colour);
       ::DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      ::SelectObject(dc, old);
     }
   }
 
@@ -166,11 +122,9 @@ class GlyphPainter {
       pen.Reset(::CreatePen(PS_NULL, 0, 0));
       brush.Reset(::CreateSolidBrush(colour));
     }
-    HGDIOBJ oldPen = ::SelectObject(dc, pen.Get());
-    HGDIOBJ oldBrush = brush ? ::SelectObject(dc, brush.Get()) : nullptr;
+    const ScopedSelect selectPen(dc, pen.Get());
+    const ScopedSelect selectBrush(dc, brush.Get());
     shape(dc);
-    ::SelectObject(dc, oldPen);
-    if (oldBrush) ::SelectObject(dc, oldBrush);
   }
 
   Canvas& colour_;

@@ -19,9 +19,6 @@ void DrawPicture(HDC dc, const RECT& box, const Picture& picture, bool greyed = 
 const std::vector<std::string>& PictureNames();
 bool IsPictureName(const std::string& name);
 
-// The header of a 32-bit top-down DIB section, the canvas that pictures are drawn on.
-BITMAPINFO TopDownDibInfo(int width, int height);
-
 // An icon of size x size pixels showing the picture (nullptr for an empty one); the caller owns it.
 HICON CreateIconFromPicture(const Picture& picture, int size);
 

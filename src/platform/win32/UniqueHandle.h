@@ -1,41 +1,60 @@
 #pragma once
-// One owner for every Win32 handle: unique_handle<T, Closer> closes what it holds exactly once.
-//   using UniqueKey = UniqueHandle<HKEY, RegCloser>;   UniqueKey key; RegOpenKeyA(..., key.Put());
+// One owner for every Win32 handle: UniqueHandle<Traits> closes what it holds exactly once. The
+// traits name the handle type, the values that hold nothing and how a handle is closed:
+//   NullIsEmpty<T, Closer>   handles that are null when there is none (most of them)
+//   InvalidIsEmpty<Closer>   handles that are INVALID_HANDLE_VALUE (or null) when there is none
+//                            (CreateFile, CreateToolhelp32Snapshot, FindFirstFile)
+//   UniqueFile file(::CreateFileA(...)); if (!file) return false; ... ::ReadFile(file.Get(), ...)
+// The scoped GDI state (a selection, a paint, a screen DC) is in ScopedGdi.h.
 #include <windows.h>
+#include <uxtheme.h>
 
 #include <utility>
 
 namespace sequora::platform::win32 {
 
-template <typename T, typename Closer, T Invalid = T{}>
+template <typename T, typename Closer>
+struct NullIsEmpty {
+  using Type = T;
+  static constexpr T Empty() { return nullptr; }
+  static bool Holds(T h) { return h != nullptr; }
+  static void Close(T h) { Closer{}(h); }
+};
+
+template <typename Closer>
+struct InvalidIsEmpty {
+  using Type = HANDLE;
+  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+  static bool Holds(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+  static void Close(HANDLE h) { Closer{}(h); }
+};
+
+template <typename Traits>
 class UniqueHandle {
  public:
+  using Type = typename Traits::Type;
+
   UniqueHandle() = default;
-  explicit UniqueHandle(T h) : h_(h) {}
+  explicit UniqueHandle(Type h) : h_(h) {}
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, Invalid)) {}
+  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, Traits::Empty())) {}
   UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    if (this != &o) Reset(std::exchange(o.h_, Invalid));
+    if (this != &o) Reset(std::exchange(o.h_, Traits::Empty()));
     return *this;
   }
   ~UniqueHandle() { Reset(); }
 
-  T Get() const { return h_; }
-  explicit operator bool() const { return h_ != Invalid; }
-  // For out-parameters of creating calls: closes what was held, hands out the slot.
-  T* Put() {
-    Reset();
-    return &h_;
-  }
-  T Release() { return std::exchange(h_, Invalid); }
-  void Reset(T h = Invalid) {
-    if (h_ != Invalid) Closer{}(h_);
+  Type Get() const { return h_; }
+  explicit operator bool() const { return Traits::Holds(h_); }
+  Type Release() { return std::exchange(h_, Traits::Empty()); }
+  void Reset(Type h = Traits::Empty()) {
+    if (Traits::Holds(h_)) Traits::Close(h_);
     h_ = h;
   }
 
  private:
-  T h_ = Invalid;
+  Type h_ = Traits::Empty();
 };
 
 struct HandleCloser {
@@ -62,35 +81,19 @@ struct WindowDestroyer {
 struct DcDeleter {  // memory DCs from CreateCompatibleDC
   void operator()(HDC h) const { ::DeleteDC(h); }
 };
-
-using UniqueHandleObj = UniqueHandle<HANDLE, HandleCloser>;  // events, processes, mutexes
-using UniqueKey = UniqueHandle<HKEY, KeyCloser>;
-using UniqueIcon = UniqueHandle<HICON, IconDestroyer>;
-using UniqueMenu = UniqueHandle<HMENU, MenuDestroyer>;
-using UniqueGdi = UniqueHandle<HGDIOBJ, GdiDeleter>;
-using UniqueWindow = UniqueHandle<HWND, WindowDestroyer>;
-using UniqueMemoryDc = UniqueHandle<HDC, DcDeleter>;
-
-// For INVALID_HANDLE_VALUE-style handles: a tiny owner with its own invalid value.
-template <typename Closer>
-class UniqueFileHandle {
- public:
-  UniqueFileHandle() = default;
-  explicit UniqueFileHandle(HANDLE h) : h_(h) {}
-  UniqueFileHandle(const UniqueFileHandle&) = delete;
-  UniqueFileHandle& operator=(const UniqueFileHandle&) = delete;
-  UniqueFileHandle(UniqueFileHandle&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
-  ~UniqueFileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE && h_ != nullptr) Closer{}(h_);
-  }
-  HANDLE Get() const { return h_; }
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-
- private:
-  HANDLE h_ = INVALID_HANDLE_VALUE;
+struct ThemeCloser {
+  void operator()(HTHEME h) const { ::CloseThemeData(h); }
 };
 
-using UniqueFile = UniqueFileHandle<HandleCloser>;      // CreateFile, CreateToolhelp32Snapshot
-using UniqueFind = UniqueFileHandle<FindCloser>;        // FindFirstFile
+using UniqueHandleObj = UniqueHandle<NullIsEmpty<HANDLE, HandleCloser>>;  // events, processes, mutexes
+using UniqueKey = UniqueHandle<NullIsEmpty<HKEY, KeyCloser>>;
+using UniqueIcon = UniqueHandle<NullIsEmpty<HICON, IconDestroyer>>;
+using UniqueMenu = UniqueHandle<NullIsEmpty<HMENU, MenuDestroyer>>;
+using UniqueGdi = UniqueHandle<NullIsEmpty<HGDIOBJ, GdiDeleter>>;
+using UniqueWindow = UniqueHandle<NullIsEmpty<HWND, WindowDestroyer>>;
+using UniqueMemoryDc = UniqueHandle<NullIsEmpty<HDC, DcDeleter>>;
+using UniqueTheme = UniqueHandle<NullIsEmpty<HTHEME, ThemeCloser>>;
+using UniqueFile = UniqueHandle<InvalidIsEmpty<HandleCloser>>;  // CreateFile, CreateToolhelp32Snapshot
+using UniqueFind = UniqueHandle<InvalidIsEmpty<FindCloser>>;    // FindFirstFile
 
 }  // namespace sequora::platform::win32

@@ -13,6 +13,7 @@
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/Parts.h"
 #include "platform/win32/PictureDrawing.h"
+#include "platform/win32/ScopedGdi.h"
 
 namespace sequora::ui::win32 {
 
@@ -83,7 +84,7 @@ class ButtonPart : public ControlPart {
     const int pad = ScalePixels(2, dpi), gap = ScalePixels(4, dpi);
     LRESULT uiState = ::SendMessageA(hwnd, WM_QUERYUISTATE, 0, 0);
     HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+    const platform::win32::ScopedSelect selectFont(dc, font);
     const std::string& caption = button_.Caption();
 
     RECT inner = content;
@@ -127,7 +128,6 @@ class ButtonPart : public ControlPart {
       ::InflateRect(&focus, -1, -1);
       ::DrawFocusRect(dc, &focus);
     }
-    if (oldFont) ::SelectObject(dc, oldFont);
   }
 
   Button& button_;

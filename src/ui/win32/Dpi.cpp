@@ -1,5 +1,7 @@
 #include "ui/win32/Dpi.h"
 
+#include "platform/win32/ScopedGdi.h"
+
 namespace sequora::ui::win32 {
 
 namespace {
@@ -34,9 +36,8 @@ RECT TwipsRectToPixels(int left, int top, int width, int height, int dpi) {
 int SystemDpi() {
   static const auto forSystem = UserProc<GetDpiForSystemFn>("GetDpiForSystem");
   if (forSystem) return static_cast<int>(forSystem());
-  HDC screen = ::GetDC(nullptr);
-  int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const platform::win32::WindowDc screen;
+  int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDefaultDpi;
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 

@@ -8,6 +8,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "platform/win32/ScopedGdi.h"
+#include "platform/win32/UniqueHandle.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/GdiCache.h"
@@ -35,7 +37,7 @@ class FramePart : public ControlPart {
   void Paint(HDC dc, const RECT& client) {
     ::FillRect(dc, &client, Form().Brush(frame_.BackColor()));
     if (!frame_.Border()) return;
-    HGDIOBJ oldFont = ::SelectObject(dc, Form().Font(frame_.FontSize(), frame_.FontBold()));
+    const platform::win32::ScopedSelect font(dc, Form().Font(frame_.FontSize(), frame_.FontBold()));
     const std::string& caption = frame_.Caption();
     SIZE text{0, 0};
     ::GetTextExtentPoint32A(dc, caption.empty() ? "M" : caption.c_str(), caption.empty() ? 1 : static_cast<int>(caption.size()), &text);
@@ -44,14 +46,13 @@ class FramePart : public ControlPart {
     const int indent = ScalePixels(8, Dpi()), pad = ScalePixels(2, Dpi());
     RECT label{client.left + indent, client.top, client.left + indent + text.cx + 2 * pad, client.top + text.cy};
     COLORREF textColour = ToColorRef(frame_.ForeColor());
-    HTHEME theme = ::OpenThemeData(Handle(), L"BUTTON");
-    if (theme) {
+    if (const platform::win32::UniqueTheme theme(::OpenThemeData(Handle(), L"BUTTON")); theme) {
       int state = frame_.Enabled() ? GBS_NORMAL : GBS_DISABLED;
-      ::DrawThemeBackground(theme, dc, BP_GROUPBOX, state, &box, nullptr);
+      ::DrawThemeBackground(theme.Get(), dc, BP_GROUPBOX, state, &box, nullptr);
       COLORREF themed;
-      if (frame_.ForeColor() == kWindowText && SUCCEEDED(::GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &themed)))
+      if (frame_.ForeColor() == kWindowText &&
+          SUCCEEDED(::GetThemeColor(theme.Get(), BP_GROUPBOX, state, TMT_TEXTCOLOR, &themed)))
         textColour = themed;
-      ::CloseThemeData(theme);
     } else {
       ::DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
     }
@@ -62,7 +63,6 @@ class FramePart : public ControlPart {
       ::InflateRect(&label, -pad, 0);
       ::DrawTextA(dc, caption.c_str(), -1, &label, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
     }
-    ::SelectObject(dc, oldFont);
   }
 
   Frame& frame_;

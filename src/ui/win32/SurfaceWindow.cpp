@@ -1,5 +1,6 @@
 #include "ui/win32/SurfaceWindow.h"
 
+#include "platform/win32/ScopedGdi.h"
 #include "platform/win32/UniqueHandle.h"
 #include "ui/win32/FormWindow.h"
 
@@ -23,22 +24,20 @@ LRESULT SurfaceWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(Handle(), &ps);
+      const platform::win32::PaintDc paint(Handle());
+      const HDC dc = paint.Get();
       RECT client;
       ::GetClientRect(Handle(), &client);
       // Double-buffered: a countdown repaints often and must not flicker.
       platform::win32::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
       platform::win32::UniqueGdi bitmap(::CreateCompatibleBitmap(dc, client.right, client.bottom));
       if (memory && bitmap) {
-        HGDIOBJ old = ::SelectObject(memory.Get(), bitmap.Get());
+        const platform::win32::ScopedSelect select(memory.Get(), bitmap.Get());
         Paint(memory.Get(), client);
         ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
-        ::SelectObject(memory.Get(), old);
       } else {
         Paint(dc, client);
       }
-      ::EndPaint(Handle(), &ps);
       return 0;
     }
     case WM_PRINTCLIENT: {

@@ -1,10 +1,8 @@
-// Figures for the program list in the real main window (printed, not asserted: timings on a shared
-// machine under Wine say little on their own): the list fill of 101 entries with the repaint that
-// follows, the whole status-view rebuild that contains it, and the window handles and GDI objects
-// of the window. Only the handle counts are checked. The settings come from the fake file system.
+// Figures for the program list in the real main window, printed (run by hand under Wine): the
+// list fill of 101 entries with the repaint that follows, the whole status-view rebuild that
+// contains it, and the window handles and GDI objects of the window. The settings come from the
+// fake file system.
 #include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
@@ -39,7 +37,7 @@ std::string Settings() {
 
 }  // namespace
 
-TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
+int main() {
   sequora::test::StartUi();
   controls::win32::RegisterListBoxExtendedPart();
   platform::FakePlatform fakes;
@@ -54,8 +52,8 @@ TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
   Pump();
   HWND list = window->HandleOf(form.ListBoxExtended1);
   HWND top = ui::win32::WindowHandleOf(form);
-  ASSERT_TRUE(list && top);
-  ASSERT_EQ(form.ListBoxExtended1.GetListCount(), 101);
+  if (!(list && top)) return 1;
+  if ((form.ListBoxExtended1.GetListCount()) != (101)) return 1;
 
   const int windowsBefore = WindowsOfThread();
   const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
@@ -70,9 +68,8 @@ TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
     fill += t1 - t0;
     fillPaint += t2 - t1;
 
-    int first = 1;
     t0 = Now();
-    form.FillText1Text(first);
+    form.FillText1Text(1);
     t1 = Now();
     ::RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     t2 = Now();
@@ -99,10 +96,8 @@ TEST(Form1ListFigures, ListFillOf101EntriesInTheMainWindow) {
   std::printf("  window handles: the list %d, the main window %d, the thread %d before the fills, %d after\n",
               listWindows, CountWindows(top), windowsBefore, windowsAfter);
   std::printf("  GDI objects of the process: %lu before the fills, %lu after\n", gdiBefore, gdiAfter);
-  EXPECT_EQ(listWindows, 2);
-  EXPECT_EQ(windowsAfter, windowsBefore);
-  EXPECT_TRUE(fakes.dialogs.shown.empty());
   form.Unload();
   window.reset();
   Pump();
+  return 0;
 }

@@ -1,10 +1,7 @@
-// Figures for the row list control on a real window (printed, not asserted: timings on a shared
-// machine under Wine say little on their own): the list fill of 101 entries with the repaint that
-// follows it, a scroll step with its repaint, and what the control holds in window handles and GDI
-// objects. Only the handle counts are checked.
+// Figures for the row list control on a real window, printed (run by hand under Wine): the list
+// fill of 101 entries with the repaint that follows it, a scroll step with its repaint, and what
+// the control holds in window handles and GDI objects.
 #include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
@@ -45,7 +42,7 @@ void Fill(controls::ListBoxExtended& list) {
 
 }  // namespace
 
-TEST(RowListFigures, FillScrollAndHandles) {
+int main() {
   sequora::test::StartUi();
   controls::win32::RegisterListBoxExtendedPart();
   platform::FakeDialogs dialogs;
@@ -55,7 +52,7 @@ TEST(RowListFigures, FillScrollAndHandles) {
   Pump();
   controls::ListBoxExtended& list = form.ListBoxExtended1;
   HWND hwnd = window->HandleOf(list);
-  ASSERT_TRUE(hwnd);
+  if (!(hwnd)) return 1;
 
   const int windowsBefore = WindowsOfThread();
   const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
@@ -83,7 +80,6 @@ TEST(RowListFigures, FillScrollAndHandles) {
       scroll += Now() - t0;
     }
   }
-  EXPECT_EQ(list.VScroll1.Value(), 94);
 
   double repaint = 0;
   constexpr int kRepaints = 50;
@@ -114,8 +110,7 @@ TEST(RowListFigures, FillScrollAndHandles) {
   std::printf("  window handles of the control: %d (thread: %d before the fills, %d after)\n", ownWindows,
               windowsBefore, windowsAfter);
   std::printf("  GDI objects of the process: %lu before the fills, %lu after\n", gdiBefore, gdiAfter);
-  EXPECT_EQ(ownWindows, 2);
-  EXPECT_EQ(windowsAfter, windowsBefore);
   window.reset();
   Pump();
+  return 0;
 }

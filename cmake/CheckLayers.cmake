@@ -1,0 +1,36 @@
+# Fails when a source file breaks the layering of src/ (run as a build step: cmake -P).
+#  - A folder includes only folders below it:
+#      base < platform < storage < autostart < startup < ui < controls < forms < app
+#    (a folder may include itself; platform/fake is a test-only library and may include anything).
+#  - <windows.h> and the other Windows headers only in */win32/ folders and app/.
+if(NOT SRC)
+  message(FATAL_ERROR "CheckLayers: pass -DSRC=<the src folder>")
+endif()
+set(layers base platform storage autostart startup ui controls forms app)
+file(GLOB_RECURSE sources RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp")
+set(faults "")
+foreach(file IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" top "${file}")
+  list(FIND layers "${top}" rank)
+  if(rank LESS 0)
+    string(APPEND faults "\n  ${file}: not in a known folder (${layers})")
+    continue()
+  endif()
+  file(STRINGS "${SRC}/${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
+      set(target "${CMAKE_MATCH_1}")
+      list(FIND layers "${target}" targetRank)
+      if(targetRank GREATER rank AND NOT file MATCHES "^platform/fake/")
+        string(APPEND faults "\n  ${file} includes ${target}/, a layer above ${top}/")
+      endif()
+    endif()
+    if(line MATCHES "#[ \t]*include[ \t]*<(windows|commctrl|shellapi|shlobj|objbase|uxtheme|tlhelp32|winhttp|urlmon)\\.h>"
+       AND NOT file MATCHES "/win32/" AND NOT file MATCHES "^app/")
+      string(APPEND faults "\n  ${file} includes <${CMAKE_MATCH_1}.h> outside a win32/ folder")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "Layering broken:${faults}")
+endif()
