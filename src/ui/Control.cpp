@@ -221,6 +221,11 @@ void PictureBox::SetBorder(bool b) {
   Notify(Property::Style);
 }
 
+void Frame::Place(Control& child, int left, int top, int width, int height) {
+  child.SetContainer(this);
+  child.Move(left, top, width, height);
+}
+
 void Frame::SetCaption(std::string caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);

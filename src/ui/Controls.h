@@ -177,6 +177,8 @@ class Frame : public Control {
   void SetCaption(std::string caption);
   bool Border() const { return border_; }
   void SetBorder(bool b);
+  // Puts `child` into this frame at the given place (twips, relative to the frame).
+  void Place(Control& child, int left, int top, int width, int height);
 
  private:
   std::string caption_;
