@@ -39,7 +39,8 @@ DWORD ShellErrorCode(HINSTANCE instApp) {
 // DDE, as the shell asks); a thread already in COM keeps its mode.
 class ComForShell {
  public:
-  ComForShell() : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ComForShell()
+      : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
   ~ComForShell() {
     if (initialized_) ::CoUninitialize();
   }
