@@ -11,6 +11,11 @@ class Environment {
 
   // The value of an environment variable, "" when it is not set (names are case-insensitive).
   virtual std::string GetVariable(const std::string& name) = 0;
+  // The text with every %NAME% of a set variable replaced by its value, as Windows expands
+  // (ExpandEnvironmentStringsA): names case-insensitive, a name that is not set stays as
+  // written with its "%" signs, a lone "%" stays. For the file to test and start; the stored text
+  // keeps its variables.
+  virtual std::string ExpandVariables(const std::string& text) = 0;
   // Folder of the executable, without a trailing separator (unless it is a drive root).
   virtual std::string AppPath() = 0;
   // File name of the executable without folder and extension, e.g. "Sequora".

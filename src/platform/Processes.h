@@ -12,6 +12,10 @@ namespace sequora::platform {
 struct ProcessInfo {
   std::string exeName;  // executable file name as the system reports it, up to its first NUL
   std::uint32_t processId = 0;
+  // Full path of the process's executable where the system lets it be read (another user's or a
+  // protected process's may not be), "" otherwise. Two programs of the same name in different
+  // folders differ here.
+  std::string imagePath;
 };
 
 struct WindowInfo {

@@ -1,71 +1,294 @@
-// The Win32 launcher starts a helper in the current directory with the show state it is given.
+// What a program started by the Win32 launcher receives - its command line, folder and show
+// state - on the direct way and through the shell, from scripts and shortcuts, with variables
+// expanded; that a program planted on a blank of the path never runs instead; and what a failed
+// start reports. The started helper (helper_report_start.exe) writes a report and sets an event.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "base/StringOps.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32ShellLinks.h"
 
+using namespace sequora;
 using namespace sequora::platform;
+using win32::UniqueHandleObj;
 
 namespace {
 
-std::string ExeDir() {
+std::string HelperExe() {
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string s(path, n);
-  return s.substr(0, s.find_last_of('\\') + 1);
+  std::string relative = s.substr(0, s.find_last_of('\\') + 1) + "..\\helpers\\helper_report_start.exe";
+  char full[MAX_PATH];
+  n = GetFullPathNameA(relative.c_str(), MAX_PATH, full, nullptr);
+  return std::string(full, n);
 }
 
-std::string ScratchDir() {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + "sequora launch " + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir;
-}
-
-// Waits (up to 20 s) for the helper's report; "" when none came.
-std::string WaitForReport(const std::string& file) {
-  for (int i = 0; i < 200; ++i) {
-    std::ifstream in(file, std::ios::binary);
-    if (in) {
-      std::stringstream s;
-      s << in.rdbuf();
-      return s.str();
-    }
-    Sleep(100);
+// A scratch folder whose name holds blanks, removed with its contents at the end.
+class Scratch {
+ public:
+  explicit Scratch(const std::string& name) {
+    char tmp[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    path_ = std::string(tmp) + name + " " + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(path_.c_str(), nullptr);
   }
-  return "";
-}
+  ~Scratch() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& Path() const { return path_; }
+  // A copy of the report helper in this folder under `name`; its full path.
+  std::string Helper(const std::string& name) const {
+    std::string copy = path_ + "\\" + name;
+    EXPECT_TRUE(CopyFileA(HelperExe().c_str(), copy.c_str(), FALSE)) << copy;
+    return copy;
+  }
+
+ private:
+  std::string path_;
+};
+
+struct Report {
+  std::string self, folder;
+  int show = 0;
+  std::string commandLine;
+  std::vector<std::string> args;  // argv[1..]
+};
+
+// The report the next started helper writes: set up before the start, waited for after it.
+class ExpectedReport {
+ public:
+  explicit ExpectedReport(const Scratch& scratch) {
+    static int count = 0;
+    std::string id = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    file_ = scratch.Path() + "\\report " + id + ".txt";
+    std::string name = "SequoraLaunchReport-" + id;
+    done_.Reset(CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
+    SetEnvironmentVariableA("SEQUORA_REPORT_FILE", file_.c_str());
+    SetEnvironmentVariableA("SEQUORA_REPORT_EVENT", name.c_str());
+  }
+  // The report once the helper signalled; nullopt when it never did (a minute guards against a
+  // hang, it measures nothing).
+  std::optional<Report> Wait() {
+    if (WaitForSingleObject(done_.Get(), 60000) != WAIT_OBJECT_0) return std::nullopt;
+    std::ifstream in(file_, std::ios::binary);
+    Report r;
+    std::string show, argc;
+    if (!std::getline(in, r.self) || !std::getline(in, r.folder) || !std::getline(in, show) ||
+        !std::getline(in, r.commandLine) || !std::getline(in, argc))
+      return std::nullopt;
+    r.show = std::stoi(show);
+    for (std::string arg; std::getline(in, arg);) r.args.push_back(arg);
+    return r;
+  }
+
+ private:
+  std::string file_;
+  UniqueHandleObj done_;
+};
 
 }  // namespace
 
-TEST(Win32Launcher, StartsInTheCurrentDirectoryWithTheShowState) {
-  win32::Win32FileSystem fs;
+TEST(Win32Launcher, DirectStartHandsOverCommandLineFolderAndShowState) {
+  Scratch scratch("sequora launch");
+  std::string exe = scratch.Helper("report start.exe");
+  std::string work = scratch.Path() + "\\work folder";
+  CreateDirectoryA(work.c_str(), nullptr);
+  const std::string longArg(220, 'x');
+  const std::string parameters = "/a \"b c\" " + longArg + " \"d e f\"";
   win32::Win32Launcher launcher;
-  std::string dir = ScratchDir();
-  std::string helper = ExeDir() + "..\\helpers\\helper_report_start.exe";
-  std::string before = fs.CurrentDirectory();
-  ASSERT_TRUE(fs.ChangeDirectory(dir));
 
   for (int state : {show::kNormal, show::kMinimized}) {
-    std::string report = dir + "\\report" + std::to_string(state) + ".txt";
-    ASSERT_TRUE(launcher.StartProgram("\"" + helper + "\" \"" + report + "\"", state));
-    std::string text = WaitForReport(report);
-    EXPECT_EQ(text, dir + "\n" + std::to_string(state) + "\n");
-    DeleteFileA(report.c_str());
+    ExpectedReport expected(scratch);
+    StartResult result = launcher.Start({exe, parameters, work, state});
+    ASSERT_TRUE(result.started) << result.errorText;
+    EXPECT_EQ(result.way, StartWay::Direct);
+    auto report = expected.Wait();
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+    EXPECT_TRUE(EqualsNoCase(report->folder, work)) << report->folder;
+    EXPECT_EQ(report->show, state);
+    EXPECT_EQ(report->commandLine, "\"" + exe + "\" " + parameters);
+    EXPECT_EQ(report->args, (std::vector<std::string>{"/a", "b c", longArg, "d e f"}));
   }
-  fs.ChangeDirectory(before);
-  RemoveDirectoryA(dir.c_str());
 }
 
-TEST(Win32Launcher, MissingProgramReportsFailure) {
+TEST(Win32Launcher, VariablesAreExpandedAsWindowsDoesAndReachTheProgram) {
+  Scratch scratch("sequora launch vars");
+  scratch.Helper("report start.exe");
+  SetEnvironmentVariableA("SEQ_LAUNCH_DIR", scratch.Path().c_str());
+  SetEnvironmentVariableA("SEQ_LAUNCH_ARG", "two words");
+  SetEnvironmentVariableA("SEQ_LAUNCH_NOT_SET", nullptr);
+  win32::Win32Environment env;
+
+  EXPECT_EQ(env.ExpandVariables("%SEQ_LAUNCH_DIR%\\x.exe"), scratch.Path() + "\\x.exe");
+  EXPECT_EQ(env.ExpandVariables("%seq_launch_arg%"), "two words");
+  EXPECT_EQ(env.ExpandVariables("a%SEQ_LAUNCH_ARG%b%SEQ_LAUNCH_ARG%"), "atwo wordsbtwo words");
+  EXPECT_EQ(env.ExpandVariables("%SEQ_LAUNCH_NOT_SET%\\x.exe"), "%SEQ_LAUNCH_NOT_SET%\\x.exe");
+  EXPECT_EQ(env.ExpandVariables("100% %% 50%"), "100% %% 50%");
+  EXPECT_EQ(env.ExpandVariables(""), "");
+  const std::string longText(5000, 'v');
+  SetEnvironmentVariableA("SEQ_LAUNCH_LONG", longText.c_str());
+  EXPECT_EQ(env.ExpandVariables("<%SEQ_LAUNCH_LONG%>"), "<" + longText + ">");
+
+  ExpectedReport expected(scratch);
   win32::Win32Launcher launcher;
+  StartResult result = launcher.Start({env.ExpandVariables("%SEQ_LAUNCH_DIR%\\report start.exe"),
+                                       env.ExpandVariables("\"%SEQ_LAUNCH_ARG%\" %SEQ_LAUNCH_ARG% 100%"),
+                                       env.ExpandVariables("%SEQ_LAUNCH_DIR%"), show::kNormal});
+  ASSERT_TRUE(result.started) << result.errorText;
+  auto report = expected.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->folder, scratch.Path())) << report->folder;
+  EXPECT_EQ(report->args, (std::vector<std::string>{"two words", "two", "words", "100%"}));
+}
+
+TEST(Win32Launcher, ScriptsAndShortcutsOpenThroughTheShell) {
+  Scratch scratch("sequora launch shell");
+  std::string exe = scratch.Helper("report start.exe");
+  win32::Win32Launcher launcher;
+
+  std::string script = scratch.Path() + "\\go script.cmd";
+  {
+    std::ofstream out(script, std::ios::binary);
+    out << "@\"" << exe << "\" from-cmd %*\r\n";
+  }
+  ExpectedReport fromScript(scratch);
+  StartResult result = launcher.Start({script, "one \"two three\"", scratch.Path(), show::kNormal});
+  ASSERT_TRUE(result.started) << result.errorText;
+  EXPECT_EQ(result.way, StartWay::Shell);
+  auto report = fromScript.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->args, (std::vector<std::string>{"from-cmd", "one", "two three"}));
+  EXPECT_TRUE(EqualsNoCase(report->folder, scratch.Path())) << report->folder;
+
+  std::string shortcut = scratch.Path() + "\\the helper.lnk";
+  {
+    win32::Win32ShellLinks links;
+    auto link = links.CreateLink();
+    ASSERT_TRUE(link);
+    ASSERT_TRUE(link->SetPath(exe));
+    ASSERT_TRUE(link->SetArguments("from-lnk \"a b\""));
+    ASSERT_TRUE(link->SetWorkingDirectory(scratch.Path()));
+    ASSERT_TRUE(link->Save(shortcut));
+  }
+  ExpectedReport fromShortcut(scratch);
+  result = launcher.Start({shortcut, "", "", show::kNormal});
+  ASSERT_TRUE(result.started) << result.errorText;
+  EXPECT_EQ(result.way, StartWay::Shell);
+  report = fromShortcut.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+  EXPECT_EQ(report->args, (std::vector<std::string>{"from-lnk", "a b"}));
+}
+
+// The way a program that needs elevation takes: the same folder, parameters and show state.
+TEST(Win32Launcher, ShellWayHandsOverParametersFolderAndShowState) {
+  Scratch scratch("sequora launch elevated");
+  std::string exe = scratch.Helper("report start.exe");
+  win32::Win32Launcher launcher;
+  ExpectedReport expected(scratch);
+  ASSERT_EQ(launcher.StartThroughShell({exe, "/a \"b c\"", scratch.Path(), show::kMinimized}), 0u);
+  auto report = expected.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+  EXPECT_TRUE(EqualsNoCase(report->folder, scratch.Path())) << report->folder;
+  EXPECT_EQ(report->show, show::kMinimized);
+  EXPECT_EQ(report->args, (std::vector<std::string>{"/a", "b c"}));
+}
+
+// C:\Program.exe is what the system would try first for an unquoted C:\Program Files\...\x.exe.
+TEST(Win32Launcher, AProgramPlantedOnABlankOfThePathNeverRuns) {
+  const std::string planted = "C:\\Program.exe";
+  const std::string folder = "C:\\Program Files\\Sequora plant " + std::to_string(GetCurrentProcessId());
+  struct Cleanup {
+    std::string planted, folder;
+    ~Cleanup() {
+      DeleteFileA(planted.c_str());
+      std::error_code ignored;
+      std::filesystem::remove_all(folder, ignored);
+    }
+  } cleanup{planted, folder};
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  const std::string exe = folder + "\\x.exe";
+  ASSERT_TRUE(CopyFileA(HelperExe().c_str(), exe.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(HelperExe().c_str(), planted.c_str(), FALSE));
+  Scratch scratch("sequora launch plant");
+  win32::Win32Launcher launcher;
+
+  ExpectedReport direct(scratch);
+  ASSERT_TRUE(launcher.Start({exe, "arg", "", show::kNormal}).started);
+  auto report = direct.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+  EXPECT_EQ(report->args, std::vector<std::string>{"arg"});
+
+  ExpectedReport shell(scratch);
+  ASSERT_EQ(launcher.StartThroughShell({exe, "arg", "", show::kNormal}), 0u);
+  report = shell.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+}
+
+TEST(Win32Launcher, FailedStartsReportTheErrorWithOneLineOfText) {
+  Scratch scratch("sequora launch fail");
+  std::string exe = scratch.Helper("report start.exe");
+  win32::Win32Launcher launcher;
+
+  StartResult missing = launcher.Start({scratch.Path() + "\\nothing.exe", "", "", show::kNormal});
+  EXPECT_FALSE(missing.started);
+  EXPECT_EQ(missing.way, StartWay::Direct);
+  EXPECT_EQ(missing.error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(missing.errorText, launcher.ErrorText(ERROR_FILE_NOT_FOUND));
+
+  StartResult missingLink = launcher.Start({scratch.Path() + "\\nothing.lnk", "", "", show::kNormal});
+  EXPECT_FALSE(missingLink.started);
+  EXPECT_EQ(missingLink.way, StartWay::Shell);
+  EXPECT_EQ(missingLink.error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+
+  StartResult noFolder = launcher.Start({exe, "", scratch.Path() + "\\no such folder", show::kNormal});
+  EXPECT_FALSE(noFolder.started);
+  EXPECT_EQ(noFolder.error, error::kDirectory);
+
+  for (std::uint32_t code : {error::kFileNotFound, error::kDirectory, error::kCancelled}) {
+    std::string text = launcher.ErrorText(code);
+    EXPECT_FALSE(text.empty()) << code;
+    EXPECT_EQ(text.find_first_of("\r\n\t"), std::string::npos) << text;
+    EXPECT_NE(text.back(), '.') << text;
+    EXPECT_NE(text.back(), ' ') << text;
+  }
+  EXPECT_EQ(launcher.ErrorText(0x2FFFFFFF), "error 805306367");
+}
+
+// The plain command line of StartProgram runs in the current directory.
+TEST(Win32Launcher, StartProgramRunsInTheCurrentDirectoryWithTheShowState) {
+  Scratch scratch("sequora launch plain");
+  std::string exe = scratch.Helper("report start.exe");
+  win32::Win32FileSystem fs;
+  win32::Win32Launcher launcher;
+  std::string before = fs.CurrentDirectory();
+  ASSERT_TRUE(fs.ChangeDirectory(scratch.Path()));
+  for (int state : {show::kNormal, show::kMinimized}) {
+    ExpectedReport expected(scratch);
+    ASSERT_TRUE(launcher.StartProgram("\"" + exe + "\" x", state));
+    auto report = expected.Wait();
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(EqualsNoCase(report->folder, scratch.Path())) << report->folder;
+    EXPECT_EQ(report->show, state);
+  }
+  fs.ChangeDirectory(before);
   EXPECT_FALSE(launcher.StartProgram("C:\\no such folder\\nothing.exe", show::kNormal));
   EXPECT_FALSE(launcher.StartProgram("", show::kNormal));
 }

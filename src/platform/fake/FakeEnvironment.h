@@ -16,6 +16,8 @@ class FakeEnvironment : public Environment {
   std::string date = "06.12.2026";
 
   std::string GetVariable(const std::string& name) override;
+  // Expands from `variables` as Windows does; a name counts as set when it is in the map.
+  std::string ExpandVariables(const std::string& text) override;
   std::string AppPath() override { return appPath; }
   std::string ExeName() override { return exeName; }
   std::string Arguments() override { return arguments; }

@@ -2,9 +2,9 @@
 
 namespace sequora::platform {
 
-std::uint32_t FakeProcesses::AddProcess(std::string exeName) {
+std::uint32_t FakeProcesses::AddProcess(std::string exeName, std::string imagePath) {
   nextId_ += 4;
-  processes.push_back({std::move(exeName), nextId_});
+  processes.push_back({std::move(exeName), nextId_, std::move(imagePath)});
   return nextId_;
 }
 
@@ -14,8 +14,8 @@ std::int64_t FakeProcesses::AddWindow(std::uint32_t processId, std::string title
   return nextHandle_;
 }
 
-std::uint32_t FakeProcesses::AddRunningProgram(std::string exeName, std::string title) {
-  std::uint32_t id = AddProcess(std::move(exeName));
+std::uint32_t FakeProcesses::AddRunningProgram(std::string exeName, std::string title, std::string imagePath) {
+  std::uint32_t id = AddProcess(std::move(exeName), std::move(imagePath));
   AddWindow(id, std::move(title));
   return id;
 }

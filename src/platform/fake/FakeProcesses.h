@@ -17,12 +17,12 @@ class FakeProcesses : public Processes {
   int windowListCalls = 0;
   void ResetCalls() { snapshotCalls = windowListCalls = 0; }
 
-  // Adds a process with a fresh id and returns the id.
-  std::uint32_t AddProcess(std::string exeName);
+  // Adds a process with a fresh id and returns the id; `imagePath` "" = its path cannot be read.
+  std::uint32_t AddProcess(std::string exeName, std::string imagePath = "");
   // Adds a window of the process below all others and returns its fresh handle (2 and up).
   std::int64_t AddWindow(std::uint32_t processId, std::string title, bool visible = true);
   // A process with one titled window: a program that runs visibly.
-  std::uint32_t AddRunningProgram(std::string exeName, std::string title);
+  std::uint32_t AddRunningProgram(std::string exeName, std::string title, std::string imagePath = "");
 
   std::optional<std::vector<ProcessInfo>> ProcessSnapshot() override;
   std::vector<WindowInfo> TopLevelWindows() override;

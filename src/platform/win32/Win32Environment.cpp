@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace sequora::platform::win32 {
 
 std::string Win32Environment::GetVariable(const std::string& name) {
@@ -11,6 +13,21 @@ std::string Win32Environment::GetVariable(const std::string& name) {
   n = ::GetEnvironmentVariableA(name.c_str(), value.data(), n);
   value.resize(n);
   return value;
+}
+
+std::string Win32Environment::ExpandVariables(const std::string& text) {
+  if (text.find('%') == std::string::npos) return text;
+  std::string out(text.size() + 256, '\0');
+  for (;;) {
+    DWORD n = ::ExpandEnvironmentStringsA(text.c_str(), out.data(), static_cast<DWORD>(out.size()));
+    if (n == 0) return text;  // cannot be expanded: the text as written
+    if (n <= out.size()) {
+      // n counts the NUL and, for multi-byte code pages, may count more than was written.
+      out.resize(::strnlen(out.data(), out.size()));
+      return out;
+    }
+    out.resize(n);
+  }
 }
 
 std::string Win32Environment::ModulePath() {

@@ -6,6 +6,7 @@ namespace sequora::platform::win32 {
 class Win32Environment : public Environment {
  public:
   std::string GetVariable(const std::string& name) override;
+  std::string ExpandVariables(const std::string& text) override;
   std::string AppPath() override;
   std::string ExeName() override;
   std::string Arguments() override;

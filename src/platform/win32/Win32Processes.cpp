@@ -6,9 +6,36 @@
 #include <cstring>
 #include <new>
 
+#include "base/StringOps.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace sequora::platform::win32 {
+
+namespace {
+
+// The full path of the process's executable, "" where it cannot be read. The id comes from a
+// snapshot and may have been given to a new process since: a path whose file name is not the
+// snapshot's name belongs to that other process and is not taken.
+std::string ImagePath(DWORD processId, const std::string& exeName) {
+  if (processId == 0) return "";  // the idle process has no image
+  UniqueHandleObj process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (!process) return "";
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    DWORD size = static_cast<DWORD>(path.size());
+    if (::QueryFullProcessImageNameA(process.Get(), 0, path.data(), &size)) {
+      path.resize(size);
+      break;
+    }
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) return "";
+    path.resize(32768);
+  }
+  size_t cut = path.find_last_of('\\');
+  std::string_view file = cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
+  return EqualsNoCase(file, exeName) ? path : "";
+}
+
+}  // namespace
 
 std::optional<std::vector<ProcessInfo>> Win32Processes::ProcessSnapshot() {
   UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -20,7 +47,8 @@ std::optional<std::vector<ProcessInfo>> Win32Processes::ProcessSnapshot() {
        more = ::Process32Next(snapshot.Get(), &entry)) {
     // The name ends at its first NUL; strnlen keeps a name that fills the field in bounds.
     std::string name(entry.szExeFile, ::strnlen(entry.szExeFile, sizeof entry.szExeFile));
-    out.push_back({std::move(name), entry.th32ProcessID});
+    std::string image = ImagePath(entry.th32ProcessID, name);
+    out.push_back({std::move(name), entry.th32ProcessID, std::move(image)});
   }
   return out;
 }
