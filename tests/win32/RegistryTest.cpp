@@ -73,6 +73,8 @@ TEST_F(RealRegistry, WriteOverwriteExpandableAndDelete) {
 TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
   SetRegistryString(registry, "current_user", base_ + "\\Run\\Sub B", "v", "1");
   SetRegistryString(registry, "current_user", base_ + "\\Run\\sub A", "v", "1");
+  const std::string longest(255, 'K');  // the longest key name there is; it sorts first
+  SetRegistryString(registry, "current_user", base_ + "\\Run\\" + longest, "v", "1");
   SetRegistryString(registry, "current_user", base_ + "\\Run", "First", "1");
   SetRegistryString(registry, "current_user", base_ + "\\Run", "Big", std::string(9000, 'x'));
   SetRegistryString(registry, "current_user", base_ + "\\Run", std::string(300, 'n'), "long name");
@@ -82,10 +84,10 @@ TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
   // Sub-keys come first, then the values. Windows lists values in the order they were written;
   // Wine keeps them sorted by name, so the values are compared as a set.
   auto names = ListKeyNames(registry, full_ + "\\Run\\");
-  ASSERT_EQ(names.size(), 6u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 2),
-            (std::vector<std::string>{"sub A", "Sub B"}));
-  std::vector<std::string> values(names.begin() + 2, names.end());
+  ASSERT_EQ(names.size(), 7u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 3),
+            (std::vector<std::string>{longest, "sub A", "Sub B"}));
+  std::vector<std::string> values(names.begin() + 3, names.end());
   std::sort(values.begin(), values.end());
   std::vector<std::string> expected{"Big", "First", "Last", std::string(300, 'n')};
   EXPECT_EQ(values, expected);
