@@ -50,7 +50,8 @@ bool KeepsOtherLines(const std::string& before, const std::string& after) {
   auto a = Lines(before), b = Lines(after);
   std::size_t same = 0, sameEnd = 0;
   while (same < a.size() && same < b.size() && a[same] == b[same]) ++same;
-  while (sameEnd + same < a.size() && sameEnd + same < b.size() && a[a.size() - 1 - sameEnd] == b[b.size() - 1 - sameEnd])
+  while (sameEnd + same < a.size() && sameEnd + same < b.size() &&
+         a[a.size() - 1 - sameEnd] == b[b.size() - 1 - sameEnd])
     ++sameEnd;
   return a.size() - same - sameEnd <= 1;
 }
