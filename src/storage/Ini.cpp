@@ -37,6 +37,7 @@ IniWrite Ini::WriteValues(const std::string& section,
   for (const auto& [key, value] : keyValues) {
     if (!IniCanStore(section, key, value)) return IniWrite::Refused;
   }
+  if (keyValues.empty()) return IniWrite::Written;  // nothing to write: no file made, none touched
   auto apply = [&](std::string text) {
     for (const auto& [key, value] : keyValues) text = *SetIniValue(text, section, key, value);
     return text;
