@@ -15,10 +15,13 @@ constexpr int kLast = storage::ProgramList::kLast;
 using storage::ConfirmState;
 }  // namespace
 
-void StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
+bool StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
   storage::ProgramListContext context{fs_, paths_.IniPath, [this] { return settings_.ProgramDelayDefault; },
                                       [this, &scan](int n) { CheckProgramRunning(ProgramList, n, scan); }};
-  storage::ReloadProgrammListeObj(context, ProgramList);
+  const bool read = storage::ReloadProgrammListeObj(context, ProgramList);
+  if (!read && !readFailed_) log_.AddLog("Error: The settings file could not be read - " + paths_.IniPath);
+  readFailed_ = !read;
+  return read;
 }
 
 EntryStatus StartupList::StatusOf(int n) {

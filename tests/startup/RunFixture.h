@@ -86,12 +86,12 @@ class FakeAutostart : public startup::AutostartCheck {
 struct RunParts {
   RunParts(platform::FakePlatform& fakes, const storage::AppPaths& paths, const storage::MainSettings& settings,
            startup::AutostartCheck& autostart)
-      : list(fakes.fileSystem, fakes.processes, paths, settings),
-        log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
+      : log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
+        list(fakes.fileSystem, fakes.processes, paths, settings, log),
         launcher(fakes.fileSystem, fakes.launcher, paths, settings, log),
         run(list, settings, log, launcher, fakes.fileSystem, autostart, view) {}
-  startup::StartupList list;
   startup::StartupLog log;
+  startup::StartupList list;
   startup::ProgramLauncher launcher;
   RecordingRunView view;
   startup::Sequencer run;
@@ -109,7 +109,7 @@ class RunTest : public FakeMachine {
   startup::Sequencer& Start() {
     clock.reset();
     parts.reset();
-    settings = storage::ReadMainSettings(fakes.fileSystem, paths.IniPath);
+    settings = storage::ReadMainSettings(fakes.fileSystem, paths.IniPath).value_or(storage::MainSettings{});
     autostart.asked.clear();
     autostart.finished = 0;
     parts = std::make_unique<RunParts>(fakes, paths, settings, autostart);

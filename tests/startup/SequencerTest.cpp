@@ -323,3 +323,16 @@ TEST_F(RunTest, StoppingDuringAWaitEndsTheRun) {
   EXPECT_EQ(run.Phase(), RunPhase::Ended);
   EXPECT_EQ(View().finished, 0);
 }
+
+TEST_F(RunTest, ASettingsFileThatCannotBeReadKeepsTheListAndTheRunGoesOn) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 1), Entry(2, "b.exe", 1), Entry(3, "c.exe", 1)});
+  Start();
+  Advance(1500);  // the run is at a.exe's wait
+  // Another program holds the file without read sharing for a while: every read fails.
+  fakes.fileSystem.FailNext(platform::FakeFileSystem::Op::ReadFile, 4);
+  Advance(6000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("b.exe"), P("c.exe")}));
+  EXPECT_EQ(LogCount("Error: The settings file could not be read - C:\\Sequora\\Sequora.ini"), 1);
+  EXPECT_EQ(LogCount("Error: File not found"), 0);
+  EXPECT_EQ(View().finished, 1);
+}

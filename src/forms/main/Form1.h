@@ -84,9 +84,9 @@ class Form1 : public ui::Form,
 
  public:
   // ---- The run's parts -------------------------------------------------------------------------
-  startup::StartupList startupList{platform_.fileSystem, platform_.processes, paths_, settings_};
   startup::StartupLog log{platform_.fileSystem, platform_.environment, platform_.launcher,
                           platform_.dialogs, paths_, settings_};
+  startup::StartupList startupList{platform_.fileSystem, platform_.processes, paths_, settings_, log};
   startup::ProgramLauncher launcher{platform_.fileSystem, platform_.launcher, paths_, settings_, log};
   startup::Sequencer sequencer{startupList, settings_, log, launcher, platform_.fileSystem,
                                noWindowsAutostart_, *this};
@@ -226,6 +226,8 @@ class Form1 : public ui::Form,
   void AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status);
   void ShowCountdownInRow();  // Label1's caption into the current row
   bool EndIfPreviousInstance();
+  // A change the user made could not be written to the settings file: says so, once.
+  void ShowSaveFailed();
   bool StartupShortcutExists();
   void UnloadSecondaryWindows();
 
