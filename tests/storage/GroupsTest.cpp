@@ -25,19 +25,6 @@ class GroupsTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GroupsTest, TheEditorsTickAndSelectorGiveTheGroup) {
-  EXPECT_EQ(GroupOfEditor(true, 2), 3);
-  EXPECT_EQ(GroupOfEditor(true, -1), 0);  // ticked, nothing chosen: no group
-  EXPECT_EQ(GroupOfEditor(false, 5), -1);
-  EXPECT_EQ(SelectorPositionOf(3), 2);
-  EXPECT_EQ(SelectorPositionOf(0), -1);
-  EXPECT_EQ(SelectorPositionOf(150), -1);  // hand-edited: no item
-  EXPECT_EQ(GroupItemText(7, ""), "7");
-  EXPECT_EQ(GroupItemText(7, "Tools"), "Tools");
-  EXPECT_EQ(WithoutConfirmMark("Tools *"), "Tools");
-  EXPECT_EQ(WithoutConfirmMark("12"), "12");
-}
-
 TEST_F(GroupsTest, RefreshShowsNamesOfTheGroupsInUse) {
   Ini(fs).WriteIniValues(section::kGroups, {{"ConfirmGroup3Name", "Tools"}, {"ConfirmGroup5Name", "Games"}}, iniPath,
                          true);
@@ -56,7 +43,11 @@ TEST_F(GroupsTest, RefreshShowsNamesOfTheGroupsInUse) {
   EXPECT_EQ(items[4], "kept");  // named, but no entry uses it
   EXPECT_EQ(items[98], "99");
   EXPECT_EQ(ReadGroupName(fs, iniPath, 5), "Games");
-  EXPECT_EQ(ReadGroupName(fs, iniPath, 100), "");
+  // The confirmation window's caption: the item without its mark.
+  EXPECT_EQ(WithoutConfirmMark(items[2] + " *"), "Tools");
+  // Ticked without choosing a group stores group 0, which is no group.
+  EXPECT_EQ(GroupOfEditor(true, -1), 0);
+  EXPECT_EQ(GroupOfEditor(false, 2), -1);
 }
 
 TEST_F(GroupsTest, NamingStoresOnlyANewNonEmptyName) {
