@@ -80,7 +80,9 @@ TEST(Win32Icons, AProgramsIconAtTheSizeAskedForSavedAsABitmapWindowsReads) {
   ASSERT_NE(bits, nullptr);
   for (int i = 0; i < 32 * 32; ++i) {
     const std::uint32_t ours = icon.file->pixels[static_cast<std::size_t>(i)];
-    if ((ours >> 24) == 0xFF) EXPECT_EQ(bits[(31 - i / 32) * 32 + i % 32] & 0xFFFFFF, ours & 0xFFFFFF) << i;
+    if ((ours >> 24) == 0xFF) {
+      EXPECT_EQ(bits[(31 - i / 32) * 32 + i % 32] & 0xFFFFFF, ours & 0xFFFFFF) << i;
+    }
   }
 
   // Shown at 144 DPI, the saved bitmap gives way to the program's own 48-pixel image.
