@@ -1,8 +1,8 @@
 #pragma once
 // Program icons from files: the first icon of an exe, a dll or an .ico file, drawn at the size
 // asked for. Win32: platform/win32/Win32Icons; tests: platform/fake/FakeIcons.
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Picture.h"
 
@@ -15,10 +15,11 @@ inline constexpr int kIconMaxSize = 256;
 class Icons {
  public:
   virtual ~Icons() = default;
-  // The file's first icon (index 0) as size x size pixels with straight alpha, the image of the
-  // icon chosen for that size rather than a scaled 32-pixel one; fully transparent pixels are 0.
-  // nullopt when the file is missing, has no icon, or `size` is outside kIconMinSize..kIconMaxSize.
-  virtual std::optional<Bitmap> ExtractFirstIcon(const std::string& path, int size) = 0;
+  // The file's first icon (index 0) at each of `sizes`, in that order: size x size pixels with
+  // straight alpha, each the image the icon holds for that size rather than a scaled 32-pixel
+  // one; fully transparent pixels are 0. Empty when the file is missing or has no icon, or a size
+  // is outside kIconMinSize..kIconMaxSize.
+  virtual std::vector<Bitmap> ExtractFirstIcon(const std::string& path, const std::vector<int>& sizes) = 0;
 };
 
 }  // namespace sequora::platform

@@ -64,13 +64,15 @@ std::optional<Bitmap> IconStore::ReadBitmap(const std::string& path) {
   return bitmap;
 }
 
-std::optional<Bitmap> IconStore::ProgramIcon(const std::string& path, int size) {
-  if (Trim(path).empty()) return std::nullopt;
-  return icons_.ExtractFirstIcon(path, size);
+std::vector<Bitmap> IconStore::ProgramIcons(const std::string& path, const std::vector<int>& sizes) {
+  if (Trim(path).empty()) return {};
+  return icons_.ExtractFirstIcon(path, sizes);
 }
 
 EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::string& sourcePath, int size) {
   if (size < 1) size = kFileSize;
+  // The file's image and, at another size, the one shown.
+  const std::vector<int> sizes = size == kFileSize ? std::vector<int>{kFileSize} : std::vector<int>{kFileSize, size};
   EntryIcon result;
   const std::string program = platform::GetShortPath(fs_, entry.Dir + entry.Program);
 
@@ -81,9 +83,9 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
       result.file = Share(FitBitmap(*saved, kFileSize));
       std::shared_ptr<const Bitmap> shown = result.file;
       if (size != kFileSize) {
-        auto own = ProgramIcon(program, kFileSize);
-        auto large = own && IsProgramsOwnIcon(*result.file, *own) ? ProgramIcon(program, size) : std::nullopt;
-        shown = Share(large ? std::move(*large) : FitBitmap(*saved, size));
+        std::vector<Bitmap> own = ProgramIcons(program, sizes);
+        const bool sharp = own.size() == 2 && IsProgramsOwnIcon(*result.file, own[0]);
+        shown = Share(sharp ? std::move(own[1]) : FitBitmap(*saved, size));
       }
       result.picture = Picture::FromBitmap(std::move(shown));
       return result;
@@ -93,20 +95,16 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
 
   result.unsaved = true;
   const std::string source = sourcePath.empty() ? program : StripQuotes(sourcePath);
-  std::optional<Bitmap> file, shown;
-  if (IsBitmapFile(source)) {
-    if (auto picture = ReadBitmap(source)) {
-      file = FitBitmap(*picture, kFileSize);
-      shown = FitBitmap(*picture, size);
-    }
-  } else {
-    file = ProgramIcon(source, kFileSize);
-    if (file && size != kFileSize) shown = ProgramIcon(source, size);
-    if (file && !shown) shown = FitBitmap(*file, size);
+  std::vector<Bitmap> images;
+  if (!IsBitmapFile(source)) {
+    images = ProgramIcons(source, sizes);
+  } else if (auto picture = ReadBitmap(source)) {
+    images.push_back(FitBitmap(*picture, kFileSize));
+    if (size != kFileSize) images.push_back(FitBitmap(*picture, size));
   }
-  if (!file || !HasVisiblePixels(*file)) return result;
-  result.file = Share(std::move(*file));
-  result.picture = Picture::FromBitmap(size == kFileSize ? result.file : Share(std::move(*shown)));
+  if (images.size() != sizes.size() || !HasVisiblePixels(images[0])) return result;
+  result.file = Share(std::move(images[0]));
+  result.picture = Picture::FromBitmap(size == kFileSize ? result.file : Share(std::move(images[1])));
   return result;
 }
 

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Picture.h"
 #include "platform/FileSystem.h"
@@ -69,7 +70,7 @@ class IconStore {
 
  private:
   std::optional<Bitmap> ReadBitmap(const std::string& path);
-  std::optional<Bitmap> ProgramIcon(const std::string& path, int size);
+  std::vector<Bitmap> ProgramIcons(const std::string& path, const std::vector<int>& sizes);
   std::string TemporaryPath(int n) const;
 
   platform::FileSystem& fs_;

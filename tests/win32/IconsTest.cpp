@@ -51,18 +51,20 @@ TEST(Win32Icons, AProgramsIconAtTheSizeAskedForSavedAsABitmapWindowsReads) {
   Win32FileSystem fs;
   Win32Icons icons;
   const std::string notepad = SystemProgram("notepad.exe");
-  for (int size : {32, 48}) {
-    auto icon = icons.ExtractFirstIcon(notepad, size);
-    ASSERT_TRUE(icon) << size;
-    EXPECT_EQ(icon->width, size);
-    EXPECT_GT(Count(*icon, true), size * size / 8) << size;  // a drawing ...
-    EXPECT_GT(Count(*icon, false), 0) << size;               // ... on a transparent ground
+  std::vector<Bitmap> pair = icons.ExtractFirstIcon(notepad, {32, 48});
+  ASSERT_EQ(pair.size(), 2u);
+  for (const Bitmap& icon : pair) {
+    EXPECT_GT(Count(icon, true), icon.width * icon.width / 8) << icon.width;  // a drawing ...
+    EXPECT_GT(Count(icon, false), 0) << icon.width;                           // ... on a transparent ground
   }
-  EXPECT_FALSE(icons.ExtractFirstIcon(notepad, 512));
+  // Each size alone is the same image as in the pair.
+  EXPECT_EQ(icons.ExtractFirstIcon(notepad, {48}).at(0).pixels, pair[1].pixels);
+  EXPECT_EQ(icons.ExtractFirstIcon(notepad, {32}).at(0).pixels, pair[0].pixels);
+  EXPECT_TRUE(icons.ExtractFirstIcon(notepad, {512}).empty());
   const std::string dir = ScratchDir("sequora icons");
   ASSERT_TRUE(fs.WriteFile(dir + "plain.txt", "no icons here"));
-  EXPECT_FALSE(icons.ExtractFirstIcon(dir + "plain.txt", 32));
-  EXPECT_FALSE(icons.ExtractFirstIcon(dir + "missing.exe", 32));
+  EXPECT_TRUE(icons.ExtractFirstIcon(dir + "plain.txt", {32}).empty());
+  EXPECT_TRUE(icons.ExtractFirstIcon(dir + "missing.exe", {32, 48}).empty());
 
   storage::IconStore store(fs, icons, dir + "Icons\\");  // the folder is made by the first save
   storage::EntryIcon icon = store.LoadProgrIcon(1, Notepad(), "", 32);
@@ -89,7 +91,7 @@ TEST(Win32Icons, AProgramsIconAtTheSizeAskedForSavedAsABitmapWindowsReads) {
   storage::EntryIcon large = store.LoadProgrIcon(1, Notepad(), "", 48);
   EXPECT_FALSE(large.unsaved);
   ASSERT_TRUE(large.picture.Image());
-  EXPECT_EQ(large.picture.Image()->pixels, icons.ExtractFirstIcon(notepad, 48)->pixels);
+  EXPECT_EQ(large.picture.Image()->pixels, pair[1].pixels);
 
   fs.RemoveFile(store.IconPath(1));
   fs.RemoveFile(dir + "plain.txt");

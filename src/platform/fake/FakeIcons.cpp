@@ -15,11 +15,16 @@ Bitmap FakeIcons::Image(std::uint32_t colour, int size) {
   return b;
 }
 
-std::optional<Bitmap> FakeIcons::ExtractFirstIcon(const std::string& path, int size) {
-  requests.emplace_back(path, size);
+std::vector<Bitmap> FakeIcons::ExtractFirstIcon(const std::string& path, const std::vector<int>& sizes) {
+  requests.emplace_back(path, sizes);
   auto it = icons_.find(ToUpper(path));
-  if (it == icons_.end() || size < kIconMinSize || size > kIconMaxSize) return std::nullopt;
-  return Image(it->second, size);
+  if (it == icons_.end() || sizes.empty()) return {};
+  std::vector<Bitmap> images;
+  for (int size : sizes) {
+    if (size < kIconMinSize || size > kIconMaxSize) return {};
+    images.push_back(Image(it->second, size));
+  }
+  return images;
 }
 
 }  // namespace sequora::platform

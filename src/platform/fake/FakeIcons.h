@@ -18,9 +18,9 @@ class FakeIcons : public Icons {
   // The image ExtractFirstIcon gives for an icon of `colour` at `size`.
   static Bitmap Image(std::uint32_t colour, int size);
 
-  std::vector<std::pair<std::string, int>> requests;  // path and size of every call
+  std::vector<std::pair<std::string, std::vector<int>>> requests;  // path and sizes of every call
 
-  std::optional<Bitmap> ExtractFirstIcon(const std::string& path, int size) override;
+  std::vector<Bitmap> ExtractFirstIcon(const std::string& path, const std::vector<int>& sizes) override;
 
  private:
   std::map<std::string, std::uint32_t> icons_;  // upper-cased path -> colour

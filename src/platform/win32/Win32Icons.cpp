@@ -2,10 +2,10 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "platform/win32/PictureDrawing.h"
 #include "platform/win32/UniqueHandle.h"
@@ -80,19 +80,28 @@ std::optional<Bitmap> Draw(HICON icon, int size) {
 
 }  // namespace
 
-std::optional<Bitmap> Win32Icons::ExtractFirstIcon(const std::string& path, int size) {
-  if (path.empty() || size < kIconMinSize || size > kIconMaxSize) return std::nullopt;
-  UniqueIcon icon;
-  HICON large = nullptr;
-  const UINT sizes = MAKELONG(size, size);  // large and small image at the same size
-  if (::SHDefExtractIconA(path.c_str(), 0, 0, &large, nullptr, sizes) == S_OK) icon.Reset(large);
-  if (!icon) {
-    HICON first = ::ExtractIconA(::GetModuleHandleA(nullptr), path.c_str(), 0);
-    // 1 is ExtractIconA's answer for a file that is not an exe, dll or icon file: not a handle.
-    if (first != reinterpret_cast<HICON>(1)) icon.Reset(first);
+std::vector<Bitmap> Win32Icons::ExtractFirstIcon(const std::string& path, const std::vector<int>& sizes) {
+  if (path.empty() || sizes.empty()) return {};
+  std::vector<Bitmap> images;
+  for (int size : sizes) {
+    if (size < kIconMinSize || size > kIconMaxSize) return {};
+    // One call per size: asked for two sizes at once, Wine gives the second as the first's image
+    // scaled.
+    HICON handle = nullptr;
+    UINT id = 0;
+    const UINT found = ::PrivateExtractIconsA(path.c_str(), 0, size, size, &handle, &id, 1, 0);
+    UniqueIcon icon(found == 0 || found == 0xFFFFFFFF ? nullptr : handle);
+    if (!icon) {
+      HICON extracted = ::ExtractIconA(::GetModuleHandleA(nullptr), path.c_str(), 0);
+      // 1 is ExtractIconA's answer for a file that is not an exe, dll or icon file: not a handle.
+      if (extracted != reinterpret_cast<HICON>(1)) icon.Reset(extracted);
+    }
+    if (!icon) return {};
+    auto image = Draw(icon.Get(), size);
+    if (!image) return {};
+    images.push_back(std::move(*image));
   }
-  if (!icon) return std::nullopt;
-  return Draw(icon.Get(), size);
+  return images;
 }
 
 }  // namespace sequora::platform::win32
