@@ -70,7 +70,8 @@ std::vector<Bitmap> IconStore::ProgramIcons(const std::string& path, const std::
 }
 
 EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::string& sourcePath, int size) {
-  if (size < 1) size = kFileSize;
+  // Icons hold no image above 256 pixels; the picture is scaled where it is drawn larger.
+  size = size < 1 ? kFileSize : std::min(size, platform::kIconMaxSize);
   // The file's image and, at another size, the one shown.
   const std::vector<int> sizes = size == kFileSize ? std::vector<int>{kFileSize} : std::vector<int>{kFileSize, size};
   EntryIcon result;

@@ -52,7 +52,7 @@ class IconStore {
 
   // The icon of entry n (`entry` is its record; its stored Dir + Program name the program file),
   // from `sourcePath` instead when that is not empty, drawn at `size` x `size` pixels (below 1:
-  // 32). A missing or unreadable source gives an empty icon.
+  // 32; at most 256). A missing or unreadable source gives an empty icon.
   EntryIcon LoadProgrIcon(int n, const ProgramEntry& entry, const std::string& sourcePath, int size);
 
   // Stores the icon as entry n's bitmap, replacing the file in one step; an empty icon removes the
