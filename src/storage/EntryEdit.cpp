@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <vector>
 
 #include "base/Paths.h"
 #include "base/StringOps.h"
@@ -29,21 +29,31 @@ std::array<std::string, 7> EntryKeys(int n) {
           key::ProgramConfirmMessageBoxNr(n)};
 }
 
-// The value of a key exactly as it stands in the file (quotes kept, never cut to the read
-// buffer), found by the rules of a read: the first copy of the section, the first copy of the key.
-std::optional<std::string> StoredValue(std::string_view text, std::string_view section, std::string_view key) {
+// The values of `keys` exactly as they stand in the file (quotes kept, never cut to the read
+// buffer), found by the rules of a read: the first copy of the section, the first copy of a key.
+// One pass over the text; "" for a missing key.
+std::vector<std::string> StoredValues(std::string_view text, std::string_view section,
+                                      const std::vector<std::string>& keys) {
+  std::vector<std::string> values(keys.size());
+  std::vector<bool> seen(keys.size(), false);
+  const std::string wanted = TrimIniName(section);
   IniLineReader reader(text);
   IniLine line;
   bool inSection = false;
   while (reader.Next(line)) {
     if (line.kind == IniLine::Kind::Section) {
-      if (inSection) return std::nullopt;
-      inSection = IniNamesEqual(line.name, TrimIniName(section));
-    } else if (inSection && line.kind == IniLine::Kind::Key && IniNamesEqual(line.name, TrimIniName(key))) {
-      return std::string(line.value);
+      if (inSection) break;
+      inSection = IniNamesEqual(line.name, wanted);
+    } else if (inSection && line.kind == IniLine::Kind::Key) {
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!seen[i] && IniNamesEqual(line.name, keys[i])) {
+          values[i] = std::string(line.value);
+          seen[i] = true;
+        }
+      }
     }
   }
-  return std::nullopt;
+  return values;
 }
 
 }  // namespace
@@ -183,14 +193,14 @@ SwapOutcome SwapEntries(const ProgramListContext& context, ProgramList& list, Ic
     if (!read) return {};  // never write over what could not be read
     text = std::move(*read);
   }
+  // Entry a's values go to b's keys and b's to a's.
   const auto keysA = EntryKeys(a), keysB = EntryKeys(b);
+  std::vector<std::string> keys(keysA.begin(), keysA.end());
+  keys.insert(keys.end(), keysB.begin(), keysB.end());
+  const std::vector<std::string> stored = StoredValues(text, section::kProgramList, keys);
   std::vector<std::pair<std::string, std::string>> values;
-  for (std::size_t i = 0; i < keysA.size(); ++i) {
-    values.emplace_back(keysB[i], StoredValue(text, section::kProgramList, keysA[i]).value_or(""));
-  }
-  for (std::size_t i = 0; i < keysB.size(); ++i) {
-    values.emplace_back(keysA[i], StoredValue(text, section::kProgramList, keysB[i]).value_or(""));
-  }
+  for (std::size_t i = 0; i < keysA.size(); ++i) values.emplace_back(keysB[i], stored[i]);
+  for (std::size_t i = 0; i < keysB.size(); ++i) values.emplace_back(keysA[i], stored[keysA.size() + i]);
   if (!ini.WriteIniValues(section::kProgramList, values, context.iniPath, true)) return {};
 
   ProgramEntry& entryA = *list.At(a);
