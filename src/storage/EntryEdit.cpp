@@ -29,33 +29,6 @@ std::array<std::string, 7> EntryKeys(int n) {
           key::ProgramConfirmMessageBoxNr(n)};
 }
 
-// The values of `keys` exactly as they stand in the file (quotes kept, never cut to the read
-// buffer), found by the rules of a read: the first copy of the section, the first copy of a key.
-// One pass over the text; "" for a missing key.
-std::vector<std::string> StoredValues(std::string_view text, std::string_view section,
-                                      const std::vector<std::string>& keys) {
-  std::vector<std::string> values(keys.size());
-  std::vector<bool> seen(keys.size(), false);
-  const std::string wanted = TrimIniName(section);
-  IniLineReader reader(text);
-  IniLine line;
-  bool inSection = false;
-  while (reader.Next(line)) {
-    if (line.kind == IniLine::Kind::Section) {
-      if (inSection) break;
-      inSection = IniNamesEqual(line.name, wanted);
-    } else if (inSection && line.kind == IniLine::Kind::Key) {
-      for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (!seen[i] && IniNamesEqual(line.name, keys[i])) {
-          values[i] = std::string(line.value);
-          seen[i] = true;
-        }
-      }
-    }
-  }
-  return values;
-}
-
 }  // namespace
 
 std::string EntryFieldText(std::string_view typed) {
@@ -108,7 +81,7 @@ bool SaveEntry(const ProgramListContext& context, ProgramList& list, int n, cons
   stored.Minimized = fields.minimized;
   stored.Disabled = fields.disabled;
   stored.ConfirmMessageBoxNr = fields.group;
-  if (!WriteProgramEntry(context, n, stored)) return false;
+  if (WriteProgramEntry(context, n, stored) != IniWrite::Written) return false;
 
   entry->Program = std::move(stored.Program);
   entry->Dir = std::move(stored.Dir);
@@ -140,9 +113,10 @@ AddOutcome AddProgramToList(const ProgramListContext& context, ProgramList& list
   const platform::PathParts parts = SplitCommandLine(context.fileSystem, commandLine);
   if (Trim(parts.file).empty()) return {AddResult::NothingToAdd, 0};
 
-  std::int16_t existing = 0;
-  bool found = false;
-  IsProgramInList(context.fileSystem, list, AddPathSeparator(parts.directory) + parts.file, existing, found);
+  const std::optional<int> listed =
+      IsProgramInList(context.fileSystem, list, AddPathSeparator(parts.directory) + parts.file);
+  const bool found = listed.has_value();
+  const int existing = listed.value_or(0);
   const int slot = FindFreeSlot(list, minStartNr);
   if (slot == 0) return found ? AddOutcome{AddResult::AlreadyListed, existing} : AddOutcome{AddResult::ListFull, 0};
   if (found && !(addAnyway && addAnyway(parts.file, existing))) return {AddResult::AlreadyListed, existing};
@@ -160,16 +134,16 @@ AddOutcome AddProgramToList(const ProgramListContext& context, ProgramList& list
 RemoveOutcome RemoveProgramFromList(const ProgramListContext& context, ProgramList& list,
                                     const std::string& commandLine) {
   const platform::PathParts parts = SplitCommandLine(context.fileSystem, commandLine);
-  std::int16_t index = 0;
-  bool found = false;
-  IsProgramInList(context.fileSystem, list, AddPathSeparator(parts.directory) + parts.file, index, found);
-  if (!found) return {};
+  const std::optional<int> listed =
+      IsProgramInList(context.fileSystem, list, AddPathSeparator(parts.directory) + parts.file);
+  if (!listed) return {};
+  const int index = *listed;
 
   // Blanks read back as empty values: the slot is free in the file.
   ProgramEntry cleared;
   cleared.Program = cleared.Dir = cleared.Param = " ";
   cleared.ConfirmMessageBoxNr = 0;
-  if (!WriteProgramEntry(context, index, cleared)) return {index, false};
+  if (WriteProgramEntry(context, index, cleared) != IniWrite::Written) return {index, false};
 
   ProgramEntry& entry = *list.At(index);
   entry.Program.clear();
@@ -187,27 +161,24 @@ SwapOutcome SwapEntries(const ProgramListContext& context, ProgramList& list, Ic
   if (a == b) return {true, true};
 
   Ini ini(context.fileSystem);
-  std::string text;
-  if (context.fileSystem.FileExists(context.iniPath)) {
-    auto read = context.fileSystem.ReadFile(ini.MakeFullPath(context.iniPath));
-    if (!read) return {};  // never write over what could not be read
-    text = std::move(*read);
-  }
-  // Entry a's values go to b's keys and b's to a's.
+  const std::optional<IniSnapshot> file = ini.ReadSnapshot(context.iniPath);
+  if (!file) return {};  // never write over what could not be read
+  // Entry a's values go to b's keys and b's to a's, as they read (an empty delay stays empty, so
+  // the entry keeps following the default); what is written reads back the same.
   const auto keysA = EntryKeys(a), keysB = EntryKeys(b);
-  std::vector<std::string> keys(keysA.begin(), keysA.end());
-  keys.insert(keys.end(), keysB.begin(), keysB.end());
-  const std::vector<std::string> stored = StoredValues(text, section::kProgramList, keys);
+  const auto stored = [&](const std::string& key) {
+    return file->Lookup(section::kProgramList, key).value_or(std::string());
+  };
   std::vector<std::pair<std::string, std::string>> values;
-  for (std::size_t i = 0; i < keysA.size(); ++i) values.emplace_back(keysB[i], stored[i]);
-  for (std::size_t i = 0; i < keysB.size(); ++i) values.emplace_back(keysA[i], stored[keysA.size() + i]);
-  if (!ini.WriteIniValues(section::kProgramList, values, context.iniPath, true)) return {};
+  for (std::size_t i = 0; i < keysA.size(); ++i) values.emplace_back(keysB[i], stored(keysA[i]));
+  for (std::size_t i = 0; i < keysB.size(); ++i) values.emplace_back(keysA[i], stored(keysB[i]));
+  if (ini.WriteValues(section::kProgramList, values, context.iniPath, true) != IniWrite::Written) return {};
 
   ProgramEntry& entryA = *list.At(a);
   ProgramEntry& entryB = *list.At(b);
   std::swap(entryA, entryB);
   for (ProgramEntry* e : {&entryA, &entryB}) {
-    e->ConfirmState = 0;
+    e->ConfirmState = ConfirmState::Undecided;
     e->IsRunning = false;
   }
   return {true, icons && icons->SwapIconFiles(a, b)};

@@ -39,13 +39,14 @@ std::string ReadGroupName(platform::FileSystem& fs, const std::string& iniPath, 
 
 void RefreshGroupList(platform::FileSystem& fs, const std::string& iniPath, const ProgramList& list,
                       std::vector<std::string>& items) {
-  const IniSnapshot file = Ini(fs).ReadSnapshot(iniPath, true);
+  const std::optional<IniSnapshot> file = Ini(fs).ReadSnapshot(iniPath);
+  if (!file) return;  // names as they were: an unreadable file has none to give
   for (int n = ProgramList::kFirst; n <= ProgramList::kLast; ++n) {
     const int group = list.At(n)->ConfirmMessageBoxNr;
     const int position = SelectorPositionOf(group);
     if (position < 0 || static_cast<std::size_t>(position) >= items.size()) continue;
     items[static_cast<std::size_t>(position)] =
-        GroupItemText(group, file.ReadIni(section::kGroups, key::ConfirmGroupName(group), ""));
+        GroupItemText(group, file->ReadIni(section::kGroups, key::ConfirmGroupName(group), ""));
   }
 }
 

@@ -211,18 +211,18 @@ TEST_F(EntryEditTest, SwapMovesStoredValuesAsTheyStand) {
   fs.PutFile(store.IconPath(5), EncodeBmp(FakeIcons::Image(0xFF0000, 32)));
   Reload();
   list.At(5)->Done = true;
-  list.At(5)->ConfirmState = 1;
+  list.At(5)->ConfirmState = ConfirmState::RunAll;
   SwapOutcome moved = SwapEntries(context, list, &store, 5, 6);
   EXPECT_TRUE(moved.entries && moved.icons);
   const std::string text = *fs.Contents(context.iniPath);
   EXPECT_NE(text.find("Program6Param=" + longParam + "\r\n"), std::string::npos);  // not cut to 148
-  EXPECT_NE(text.find("Program5Param=\"C:\\a b\"\r\n"), std::string::npos);
+  EXPECT_EQ(FromFile(5).Param, "\"C:\\a b\"");  // reads back as it was written, quotes and all
   defaultDelay = 3;
   EXPECT_EQ(FromFile(6).StartupDelay, "3");  // still follows the default
   EXPECT_EQ(FromFile(5).StartupDelay, "8");
   EXPECT_EQ(list.At(6)->Program, "five.exe");
   EXPECT_TRUE(list.At(6)->Done);
-  EXPECT_EQ(list.At(6)->ConfirmState, 0);
+  EXPECT_EQ(list.At(6)->ConfirmState, ConfirmState::Undecided);
   EXPECT_FALSE(fs.FileExists(store.IconPath(5)));
   EXPECT_TRUE(fs.FileExists(store.IconPath(6)));
 

@@ -59,7 +59,7 @@ TEST_F(GroupsTest, NamingStoresOnlyANewNonEmptyName) {
   EXPECT_EQ(fs.MutationCount(), before);
   EXPECT_EQ(NameGroup(fs, iniPath, 4, "", "4"), "4");
   EXPECT_EQ(NameGroup(fs, iniPath, 3, "Work\r\n[Backup]", "Tools"), "Work [Backup]");
-  EXPECT_EQ(Ini(fs).ReadSnapshot(iniPath, true).ReadIni("Backup", "ConfirmGroup3Name", "<none>"), "<none>");
+  EXPECT_EQ(Ini(fs).ReadSnapshot(iniPath)->ReadIni("Backup", "ConfirmGroup3Name", "<none>"), "<none>");
   EXPECT_EQ(NameGroup(fs, iniPath, 0, "Zero", "x"), "x");
   EXPECT_EQ(StoredName(0), "<none>");
 }
