@@ -7,44 +7,27 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/win32/PictureDrawing.h"
+#include "platform/win32/DibCanvas.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace sequora::platform::win32 {
 
 namespace {
 
-// A size x size 32-bit DIB section selected into a memory DC, filled with one colour.
+// A size x size canvas filled with one colour, that an icon is drawn on.
 class Canvas {
  public:
-  Canvas(int size, std::uint32_t fill) : size_(size) {
-    BITMAPINFO info = TopDownDibInfo(size, size);
-    dc_.Reset(::CreateCompatibleDC(nullptr));
-    if (!dc_) return;
-    void* bits = nullptr;
-    bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap_ || !bits) return;
-    old_ = ::SelectObject(dc_.Get(), bitmap_.Get());
-    bits_ = static_cast<std::uint32_t*>(bits);
-    std::fill(bits_, bits_ + static_cast<std::size_t>(size) * size, fill);
+  Canvas(int size, std::uint32_t fill) : canvas_(size, size) {
+    if (canvas_.Ok()) std::fill(canvas_.Bits(), canvas_.Bits() + static_cast<std::size_t>(size) * size, fill);
   }
-  ~Canvas() {
-    if (old_) ::SelectObject(dc_.Get(), old_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
   bool Draw(HICON icon) const {
-    return bits_ && ::DrawIconEx(dc_.Get(), 0, 0, icon, size_, size_, 0, nullptr, DI_NORMAL);
+    return canvas_.Ok() &&
+           ::DrawIconEx(canvas_.Dc(), 0, 0, icon, canvas_.Width(), canvas_.Height(), 0, nullptr, DI_NORMAL);
   }
-  std::uint32_t At(std::size_t i) const { return bits_[i]; }
+  std::uint32_t At(std::size_t i) const { return canvas_.Bits()[i]; }
 
  private:
-  int size_;
-  UniqueMemoryDc dc_;
-  UniqueGdi bitmap_;
-  HGDIOBJ old_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
+  DibCanvas canvas_;
 };
 
 // What the icon covers shows in the difference between the two grounds: on black a pixel is
