@@ -32,6 +32,9 @@
 //    tests like any other (an empty slot or a program Windows starts itself is never launched).
 //  - Entry 101 is tested and started like the others, also right after a skipped entry 100.
 //  - A pass-over with nothing left ends the run the normal way: the icon is removed first.
+//  - An entry passed over because its program runs is logged, once per run, whichever test found
+//    it running; an entry that would not have started anyway (disabled, refused, started by
+//    Windows) is not.
 #include <array>
 #include <string>
 
@@ -99,6 +102,7 @@ class Sequencer {
   void WaitTickSeen();
   void FinishWait();
   void LaunchCurrentEntry();
+  void LogRunning(int n);
   void EndRun();
   void RebuildStatus(int first);
   void ShowSeconds(std::string text);
@@ -132,6 +136,8 @@ class Sequencer {
   // Entries the autostart pre-scan found started by Windows: passed over for the whole run,
   // also after a rebuild of the status view has filled their RunPaths rows again.
   std::array<bool, storage::ProgramList::kLast + 1> inWindowsAutostart_{};
+  // Entries logged as passed over because their program runs.
+  std::array<bool, storage::ProgramList::kLast + 1> loggedRunning_{};
 };
 
 }  // namespace sequora::startup

@@ -218,26 +218,50 @@ TEST_F(RunTest, DisabledEntriesStartOnlyWhenTheirGroupWasConfirmedWithRunAll) {
   EXPECT_EQ(LogText(), "");
 }
 
-TEST_F(RunTest, OnlyAnEntryStillFlaggedRunningThatTheSkipTestLetThroughIsLogged) {
+namespace {
+std::string RunningEntry(int n, const std::string& path) {
+  return "Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + path +
+         "\r\n  -> Program is already running. Program skipped!";
+}
+}  // namespace
+
+TEST_F(RunTest, ProgramsFoundRunningAreLoggedOnceAndNotStarted) {
   const std::uint32_t b = fakes.processes.AddRunningProgram("b.exe", "B");
   fakes.processes.AddRunningProgram("c.exe", "C");
+  fakes.processes.AddRunningProgram("d.exe", "D");
   Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
-           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
+           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0), Entry(4, "d.exe", 0, {"Disabled=1"}),
+            Entry(5, "e.exe", 0)});
   Start();
   Advance(1500);
   EXPECT_TRUE(E(2).IsRunning);
   std::erase_if(fakes.processes.processes, [&](const auto& p) { return p.processId == b; });  // b.exe exits
-  Advance(5000);
-  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
-  EXPECT_EQ(LogCount("(Skipped) Process already running: "), 1);
-  EXPECT_EQ(LogCount("(Skipped) Process already running: C:\\P\\b.exe"), 1);
-  EXPECT_TRUE(E(3).Skip);  // passed over by the skip test, silently
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("e.exe")}));
+  // b.exe still flagged from the last look, c.exe found by the skip test; the disabled d.exe
+  // would not have started anyway.
+  EXPECT_EQ(Logged(), (std::vector<std::string>{RunningEntry(2, "C:\\P\\b.exe"), RunningEntry(3, "C:\\P\\c.exe")}));
+  EXPECT_TRUE(E(3).Skip);
   EXPECT_EQ(View().finished, 1);
 
   Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=0"}, {Entry(1, "c.exe", 0)});
   Start();
   Advance(3000);
   EXPECT_EQ(Started().back(), P("c.exe"));  // without detection it starts all the same
+  EXPECT_EQ(LogText(), "");
+}
+
+TEST_F(RunTest, OnlyTheSameProgramCountsAsRunning) {
+  fakes.processes.AddRunningProgram("notepad.exe", "Editor");        // contains pad.exe
+  fakes.processes.AddRunningProgram("ms-teams.exe", "Teams");        // contains teams.exe
+  fakes.processes.AddRunningProgram("app.exe", "App", "C:\\Other\\app.exe");  // another folder
+  fakes.processes.AddRunningProgram("tool.exe", "Tool", "C:\\P\\TOOL.EXE");   // this one
+  Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
+           {Entry(1, "pad.exe", 0), Entry(2, "teams.exe", 0), Entry(3, "app.exe", 0), Entry(4, "tool.exe", 0)});
+  Start();
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("pad.exe"), P("teams.exe"), P("app.exe")}));
+  EXPECT_EQ(Logged(), std::vector<std::string>{RunningEntry(4, "C:\\P\\tool.exe")});
 }
 
 TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {

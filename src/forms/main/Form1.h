@@ -84,7 +84,8 @@ class Form1 : public ui::Form,
 
  public:
   // ---- The run's parts -------------------------------------------------------------------------
-  startup::StartupList startupList{platform_.fileSystem, platform_.processes, paths_, settings_};
+  startup::StartupList startupList{platform_.fileSystem, platform_.environment, platform_.processes, paths_,
+                                   settings_};
   startup::StartupLog log{platform_.fileSystem, platform_.environment, platform_.launcher,
                           platform_.dialogs, paths_, settings_};
   startup::ProgramLauncher launcher{platform_.fileSystem, platform_.launcher, paths_, settings_, log};
