@@ -4,7 +4,6 @@
 
 #include "base/Paths.h"
 #include "base/StringOps.h"
-#include "platform/FilePaths.h"
 
 namespace sequora::startup {
 
@@ -239,15 +238,14 @@ void Sequencer::FinishWait() {
 void Sequencer::LaunchCurrentEntry() {
   storage::ProgramEntry* entry = list_.At(currentEntry_);
   if (!entry) return;
-  if (!entry->Skip && !(entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
-    entry->Done = true;
-    const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
-    const std::string dir = GetLongPath(fs_, row[0]);
-    const std::string command = QuoteIfSpaces(Trim(dir + row[1]));
-    launcher_.LaunchProgram(command, entry->Minimized < 1 ? platform::show::kNormal : platform::show::kMinimized,
-                            row[2], row[0]);
+  if (entry->Skip || (entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
+    ShowNext("Skipped: " + entry->Program);
+    return;
   }
-  ShowNext("Done: " + entry->Program);
+  entry->Done = true;
+  const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
+  const bool started = launcher_.LaunchProgram({row[0], row[1], row[2], ShowStateFor(entry->Minimized)}).started;
+  ShowNext((started ? "Done: " : "Failed: ") + entry->Program);
 }
 
 void Sequencer::LogRunning(int n) {

@@ -35,10 +35,12 @@
 //  - An entry passed over because its program runs is logged, once per run, whichever test found
 //    it running; an entry that would not have started anyway (disabled, refused, started by
 //    Windows) is not.
+//  - The next-program line says how the launch went: "Done: " after a start, "Failed: " after a
+//    start that could not be made (the log says why), "Skipped: " when the entry was passed
+//    over during its wait.
 #include <array>
 #include <string>
 
-#include "platform/FileSystem.h"
 #include "startup/Launcher.h"
 #include "startup/Log.h"
 #include "startup/RunView.h"
@@ -57,8 +59,8 @@ enum class RunPhase {
 class Sequencer {
  public:
   Sequencer(StartupList& list, const storage::MainSettings& settings, StartupLog& log, ProgramLauncher& launcher,
-            platform::FileSystem& fs, AutostartCheck& autostart, RunView& view)
-      : list_(list), settings_(settings), log_(log), launcher_(launcher), fs_(fs), autostart_(autostart), view_(view) {}
+            AutostartCheck& autostart, RunView& view)
+      : list_(list), settings_(settings), log_(log), launcher_(launcher), autostart_(autostart), view_(view) {}
 
   // Before the first tick: the seconds to count down (shown at once), and the caption the
   // countdown's captions are built on.
@@ -113,7 +115,6 @@ class Sequencer {
   const storage::MainSettings& settings_;
   StartupLog& log_;
   ProgramLauncher& launcher_;
-  platform::FileSystem& fs_;
   AutostartCheck& autostart_;
   RunView& view_;
 

@@ -88,8 +88,8 @@ struct RunParts {
            startup::AutostartCheck& autostart)
       : list(fakes.fileSystem, fakes.environment, fakes.processes, paths, settings),
         log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
-        launcher(fakes.fileSystem, fakes.launcher, paths, settings, log),
-        run(list, settings, log, launcher, fakes.fileSystem, autostart, view) {}
+        launcher(fakes.fileSystem, fakes.environment, fakes.launcher, paths, settings, log),
+        run(list, settings, log, launcher, autostart, view) {}
   startup::StartupList list;
   startup::StartupLog log;
   startup::ProgramLauncher launcher;

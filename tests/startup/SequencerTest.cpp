@@ -264,6 +264,40 @@ TEST_F(RunTest, OnlyTheSameProgramCountsAsRunning) {
   EXPECT_EQ(Logged(), std::vector<std::string>{RunningEntry(4, "C:\\P\\tool.exe")});
 }
 
+// What the system is asked for each kind of entry: executables directly, the rest through the
+// shell; variables expanded for the start while the entry keeps them; stray quotes removed.
+TEST_F(RunTest, EveryKindOfEntryStartsItsOwnWay) {
+  fakes.environment.variables = {{"windir", "C:\\Windows"}};
+  fakes.fileSystem.PutFile("C:\\Windows\\notepad.exe", "MZ");
+  fakes.fileSystem.PutFile("C:\\Program.exe", "MZ");
+  fakes.fileSystem.PutFile("C:\\Program Files\\Foo\\app.exe", "MZ");
+  Settings({"InitialStartupTime=1"},
+           {Entry(1, "a.exe", 0), Entry(2, "b.lnk", 0), Entry(3, "c.cmd", 0), Entry(4, "d.bat", 0),
+            Entry(5, "e.msc", 0), Entry(6, "f.txt", 0), Entry(7, "g.url", 0, {"Param=-p", "Minimized=1"}),
+            {"Program8=notepad.exe", "Program8Dir=%windir%\\", "Program8Param=%windir%\\win.ini"},
+            {"Program9=\"app.exe\" -x", "Program9Dir=C:\\Program Files\\Foo\\"}});
+  Start();
+  Advance(20000);
+  using platform::StartWay;
+  const std::vector<std::pair<std::string, StartWay>> expected = {
+      {P("a.exe"), StartWay::Direct},
+      {P("b.lnk"), StartWay::Shell},
+      {P("c.cmd"), StartWay::Shell},
+      {P("d.bat"), StartWay::Shell},
+      {P("e.msc"), StartWay::Shell},
+      {P("f.txt"), StartWay::Shell},
+      {P("g.url") + " -p", StartWay::Shell},
+      {"C:\\Windows\\notepad.exe C:\\Windows\\win.ini", StartWay::Direct},
+      {"\"C:\\Program Files\\Foo\\app.exe\" -x", StartWay::Direct}};
+  std::vector<std::pair<std::string, StartWay>> started;
+  for (const auto& s : fakes.launcher.started) started.emplace_back(s.commandLine, s.way);
+  EXPECT_EQ(started, expected);
+  EXPECT_EQ(fakes.launcher.started[6].showState, platform::show::kMinimized);
+  EXPECT_EQ(fakes.launcher.started[7].folder, "C:\\Windows\\");
+  EXPECT_EQ(E(8).Dir, "%windir%\\");  // read again from the file: the variable stays
+  EXPECT_EQ(LogText(), "");
+}
+
 TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {
   autostart.programs.insert("c:\\p\\b.exe");
   for (const char* removal : {"0", "1"}) {
@@ -294,13 +328,29 @@ TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {
   EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
 }
 
-TEST_F(RunTest, AMissingProgramIsLoggedAndTheRunGoesOn) {
-  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0), Entry(2, "b.exe", 0)});
+TEST_F(RunTest, AProgramThatDoesNotStartIsLoggedWithItsReasonAndTheRunGoesOn) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
   fakes.fileSystem.RemoveFile(P("gone.exe"));
+  fakes.launcher.FailWith(platform::StartWay::Direct, 5, P("c.exe"));
   Start();
+  EXPECT_EQ(TimeOfStart(1, 5000), 3000);  // the missing one keeps its place: run at 1000, gone at 2000
   Advance(5000);
-  EXPECT_EQ(LogCount("Error: File not found - C:\\P\\gone.exe"), 1);
-  EXPECT_EQ(Started(), (std::vector<std::string>{P("gone.exe"), P("b.exe")}));  // attempted all the same
+  EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"Error: File not found - C:\\P\\gone.exe",
+                                                 "Error: Could not start - C:\\P\\c.exe (Access is denied)"}));
+  EXPECT_EQ(View().next, "Failed: c.exe");
+  EXPECT_TRUE(E(3).Done);
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, AnEntryRefusedDuringItsWaitIsNotStartedAndTheLineSaysSo) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3, {"ConfirmMessageBoxNr=2"})});
+  Start();
+  Advance(2500);
+  parts->list.SetConfirmState(2, Confirm::SkipAll);
+  Advance(5000);
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(View().next, "Skipped: a.exe");
   EXPECT_EQ(View().finished, 1);
 }
 

@@ -88,9 +88,9 @@ class Form1 : public ui::Form,
                                    settings_};
   startup::StartupLog log{platform_.fileSystem, platform_.environment, platform_.launcher,
                           platform_.dialogs, paths_, settings_};
-  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.launcher, paths_, settings_, log};
-  startup::Sequencer sequencer{startupList, settings_, log, launcher, platform_.fileSystem,
-                               noWindowsAutostart_, *this};
+  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.environment, platform_.launcher,
+                                    paths_, settings_, log};
+  startup::Sequencer sequencer{startupList, settings_, log, launcher, noWindowsAutostart_, *this};
 
   // ---- Operations other windows call ---------------------------------------------------------
   void RunCurrentBtn_Click();  // run the editor's entry now

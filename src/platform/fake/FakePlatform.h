@@ -25,7 +25,7 @@ struct FakePlatform {
   FakeEnvironment environment;
   FakeDialogs dialogs;
   FakeProcesses processes;
-  FakeLauncher launcher{&fileSystem};
+  FakeLauncher launcher;
   FakeWindows windows;
   FakeRegistry registry;
   FakeTray tray;
