@@ -71,7 +71,8 @@ grep -qF "Error: File not found - $W\\missing.exe" "$log" || fail "the missing p
 
 # Due ticks after the run began: quoted 1, windir 3, cmd 4, lnk 6, pad 7, (missing 8), last 10.
 t_first=$(start_of quoted)
-[ $((t_first - t0)) -ge 2900 ] || fail "the first start came $((t_first - t0)) ms after sequora.exe, before countdown and tick"
+[ $((t_first - t0)) -ge 2900 ] ||
+  fail "the first start came $((t_first - t0)) ms after sequora.exe, before countdown and tick"
 report=""
 previous_tick=1
 previous_t=$t_first

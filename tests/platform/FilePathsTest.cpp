@@ -31,7 +31,8 @@ TEST(FilePaths, JoinPathPutsOneSeparatorBetweenFolderAndFile) {
 
   for (const char* absolute : {"C:\\x.exe", "c:x.exe", "\\\\server\\share\\x.exe", "\\x.exe", "/x.exe"})
     EXPECT_TRUE(IsAbsolutePath(absolute)) << absolute;
-  for (const char* relative : {"x.exe", "tools\\x.exe", "1:\\x.exe", ""}) EXPECT_FALSE(IsAbsolutePath(relative)) << relative;
+  for (const char* relative : {"x.exe", "tools\\x.exe", "1:\\x.exe", ""})
+    EXPECT_FALSE(IsAbsolutePath(relative)) << relative;
 }
 
 TEST(FilePaths, DirectoryAndFileParts) {

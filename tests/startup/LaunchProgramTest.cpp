@@ -75,7 +75,8 @@ TEST_F(LaunchTest, StrayQuotesLeaveThePathAndAPlantedProgramNeverRuns) {
       {"C:\\Program Files\\Foo\\", "\"app.exe\" -x", "-y", "\"C:\\Program Files\\Foo\\app.exe\" -x -y"},
       {"\"C:\\Program Files\\Foo\"\\", "app.exe", "", "\"C:\\Program Files\\Foo\\app.exe\""},
       {"\"C:\\Program Files\\Foo\\\"", "\"my app.exe\"", "\"a b\"", "\"C:\\Program Files\\Foo\\my app.exe\" \"a b\""},
-      {"", "\"C:\\Program Files\\Foo\\my app.exe\" /s \"x y\"", "", "\"C:\\Program Files\\Foo\\my app.exe\" /s \"x y\""},
+      {"", "\"C:\\Program Files\\Foo\\my app.exe\" /s \"x y\"", "",
+       "\"C:\\Program Files\\Foo\\my app.exe\" /s \"x y\""},
   };
   for (const Case& c : cases) {
     fakes.launcher.attempts.clear();
@@ -142,6 +143,7 @@ TEST_F(LaunchTest, AStartTheSystemRefusesIsLoggedOnceWithTheSystemsReason) {
   fakes.fileSystem.PutFile("C:\\Links\\gone.lnk", "L");
   fakes.launcher.FailWith(StartWay::Shell, platform::error::kFileNotFound);
   EXPECT_FALSE(Launch("C:\\Links\\", "gone.lnk").started);
-  EXPECT_EQ(Logged().back(), "Error: Could not start - C:\\Links\\gone.lnk (The system cannot find the file specified)");
+  EXPECT_EQ(Logged().back(),
+            "Error: Could not start - C:\\Links\\gone.lnk (The system cannot find the file specified)");
   EXPECT_EQ(Logged().size(), 3u);
 }

@@ -24,19 +24,6 @@ TEST(Prozess, OnlyTheExactNameCountsAndCaseDoesNotMatter) {
   EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(containing), "C:\\A\\teams.exe"), 0u);
 }
 
-TEST(Prozess, WhereTheImagePathIsKnownAnotherFolderIsAnotherProgram) {
-  FakeProcesses fake;
-  fake.AddProcess("app.exe", "C:\\Old\\app.exe");
-  std::uint32_t mine = fake.AddProcess("app.exe", "C:\\New\\APP.exe");
-  std::uint32_t unknown = fake.AddProcess("tool.exe");
-  const startup::ProcessScan scan(fake);
-  EXPECT_EQ(startup::FindProcessId(scan, "C:\\new\\app.exe"), mine);
-  EXPECT_EQ(startup::FindProcessId(scan, "C:\\Other\\app.exe"), 0u);
-  EXPECT_NE(startup::FindProcessId(scan, "app.exe"), 0u);  // no folder: the name decides
-  EXPECT_EQ(startup::FindProcessId(scan, "D:\\x\\tool.exe"), unknown);
-  EXPECT_EQ(startup::FindProcessId(scan, "\"C:\\New\\app.exe\" -x"), mine);  // as an entry may hold it
-}
-
 TEST(Prozess, NameCutAtFirstNulAndEmptyOrMissingNamesFindNothing) {
   FakeProcesses fake;
   std::uint32_t id = fake.AddProcess(std::string("tool.exe\0garbage", 16));

@@ -318,7 +318,8 @@ TEST(Win32Launcher, NotepadComesFromTheSystemFolder) {
   for (int i = 0; i < 600 && !notepad; ++i) {
     if (auto snapshot = processes.ProcessSnapshot())
       for (const auto& p : *snapshot)
-        if (EqualsNoCase(p.exeName, "notepad.exe") && std::find(before.begin(), before.end(), p.processId) == before.end())
+        if (EqualsNoCase(p.exeName, "notepad.exe") &&
+            std::find(before.begin(), before.end(), p.processId) == before.end())
           notepad = p;
     if (!notepad) Sleep(100);
   }

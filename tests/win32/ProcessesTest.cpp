@@ -195,7 +195,9 @@ TEST(Win32Processes, AnEntryNamesARunningProgramOnlyByItsOwnFile) {
   platform::win32::Win32Processes processes;
   platform::win32::Win32FileSystem fs;
   platform::win32::Win32Environment environment;
-  auto runs = [&](const std::string& path) { return startup::IsProgramRunning(startup::ProcessScan(processes, &fs, &environment), path); };
+  auto runs = [&](const std::string& path) {
+    return startup::IsProgramRunning(startup::ProcessScan(processes, &fs, &environment), path);
+  };
   ASSERT_TRUE(WaitFor([&] { return runs(mine + "\\SeqEntry.exe"); }));
 
   char shortForm[MAX_PATH] = {};
