@@ -25,12 +25,12 @@ bool StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
 }
 
 EntryStatus StartupList::StatusOf(int n) {
-  return CheckIfProgrammIsDisabled(ProgramList, n, ProcessScan(processes_), settings_.CheckRunningProgramTasks);
+  return CheckIfProgrammIsDisabled(ProgramList, n, Scan(), settings_.CheckRunningProgramTasks);
 }
 
 StatusView StartupList::Rebuild(int first) {
   // One look at the processes and windows for the reload and every entry below.
-  const ProcessScan scan(processes_);
+  const ProcessScan scan = Scan();
   ReloadProgrammListeObj(scan);
   const bool detectRunning = settings_.CheckRunningProgramTasks;
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "startup/EntryStatus.h"
@@ -35,9 +36,9 @@ struct StatusView {
 
 class StartupList {
  public:
-  StartupList(platform::FileSystem& fs, platform::Processes& processes, const storage::AppPaths& paths,
-              const storage::MainSettings& settings, StartupLog& log)
-      : fs_(fs), processes_(processes), paths_(paths), settings_(settings), log_(log) {}
+  StartupList(platform::FileSystem& fs, platform::Environment& environment, platform::Processes& processes,
+              const storage::AppPaths& paths, const storage::MainSettings& settings, StartupLog& log)
+      : fs_(fs), environment_(environment), processes_(processes), paths_(paths), settings_(settings), log_(log) {}
 
   storage::ProgramList ProgramList;
   RunPathTable RunPaths{};
@@ -62,10 +63,13 @@ class StartupList {
   // "Prg." + N + "  " + program + " (+" + delay + " sec)".
   std::vector<std::string> GroupLines(int group) const;
 
-  platform::Processes& Processes() const { return processes_; }
+  // A fresh look at the processes, comparing programs as the run names them (variables expanded,
+  // long forms).
+  ProcessScan Scan() const { return ProcessScan(processes_, &fs_, &environment_); }
 
  private:
   platform::FileSystem& fs_;
+  platform::Environment& environment_;
   platform::Processes& processes_;
   const storage::AppPaths& paths_;
   const storage::MainSettings& settings_;

@@ -87,9 +87,9 @@ struct RunParts {
   RunParts(platform::FakePlatform& fakes, const storage::AppPaths& paths, const storage::MainSettings& settings,
            startup::AutostartCheck& autostart)
       : log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
-        list(fakes.fileSystem, fakes.processes, paths, settings, log),
-        launcher(fakes.fileSystem, fakes.launcher, paths, settings, log),
-        run(list, settings, log, launcher, fakes.fileSystem, autostart, view) {}
+        list(fakes.fileSystem, fakes.environment, fakes.processes, paths, settings, log),
+        launcher(fakes.fileSystem, fakes.environment, fakes.launcher, paths, settings, log),
+        run(list, settings, log, launcher, autostart, view) {}
   startup::StartupLog log;
   startup::StartupList list;
   startup::ProgramLauncher launcher;
@@ -130,6 +130,21 @@ class RunTest : public FakeMachine {
   const std::string& LogText() const { return parts->log.LogText(); }
   void Advance(int ms) { clock->Advance(ms); }
   storage::ProgramEntry& E(int n) { return *parts->list.At(n); }
+  // The log's entries in order. Each ends in a CR; an entry's own line breaks are CR LF.
+  std::vector<std::string> Logged() const {
+    std::vector<std::string> entries;
+    std::string entry;
+    const std::string& all = LogText();
+    for (size_t i = 0; i < all.size(); ++i) {
+      if (all[i] == '\r' && (i + 1 == all.size() || all[i + 1] != '\n')) {
+        entries.push_back(std::move(entry));
+        entry.clear();
+      } else {
+        entry += all[i];
+      }
+    }
+    return entries;
+  }
   int LogCount(const std::string& text) const {
     const std::string& all = LogText();
     int count = 0;

@@ -86,10 +86,11 @@ class Form1 : public ui::Form,
   // ---- The run's parts -------------------------------------------------------------------------
   startup::StartupLog log{platform_.fileSystem, platform_.environment, platform_.launcher,
                           platform_.dialogs, paths_, settings_};
-  startup::StartupList startupList{platform_.fileSystem, platform_.processes, paths_, settings_, log};
-  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.launcher, paths_, settings_, log};
-  startup::Sequencer sequencer{startupList, settings_, log, launcher, platform_.fileSystem,
-                               noWindowsAutostart_, *this};
+  startup::StartupList startupList{platform_.fileSystem, platform_.environment, platform_.processes, paths_,
+                                   settings_, log};
+  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.environment, platform_.launcher,
+                                    paths_, settings_, log};
+  startup::Sequencer sequencer{startupList, settings_, log, launcher, noWindowsAutostart_, *this};
 
   // ---- Operations other windows call ---------------------------------------------------------
   void RunCurrentBtn_Click();  // run the editor's entry now

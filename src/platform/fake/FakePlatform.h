@@ -26,7 +26,7 @@ struct FakePlatform {
   FakeEnvironment environment;
   FakeDialogs dialogs;
   FakeProcesses processes;
-  FakeLauncher launcher{&fileSystem};
+  FakeLauncher launcher;
   FakeWindows windows;
   FakeRegistry registry;
   FakeTray tray;
