@@ -47,6 +47,7 @@ struct FakeFileSystem::Node {
   std::string shortName;
   bool isDir = false;
   bool readOnly = false;
+  bool reparsePoint = false;
   std::string data;
   Node* parent = nullptr;
   std::vector<std::unique_ptr<Node>> children;  // kept in NTFS order (upper-cased name)
@@ -254,6 +255,14 @@ bool FakeFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
   return true;
 }
 
+bool FakeFileSystem::SetReparsePoint(const std::string& path, bool reparsePoint) {
+  auto r = Resolve(path);
+  Node* n = r ? Find(*r) : nullptr;
+  if (!n) return false;
+  n->reparsePoint = reparsePoint;
+  return true;
+}
+
 std::vector<std::string> FakeFileSystem::FilesBelow(const std::string& folder) const {
   std::vector<std::string> out;
   auto r = Resolve(folder);
@@ -408,7 +417,7 @@ std::optional<std::vector<DirEntry>> FakeFileSystem::ListDirectory(const std::st
   }
   for (const auto& c : dir->children) {
     if (WildMatch(mask, c->name) || (!c->shortName.empty() && WildMatch(mask, c->shortName)))
-      out.push_back({c->name, c->isDir});
+      out.push_back({c->name, c->isDir, c->reparsePoint});
   }
   if (out.empty()) return std::nullopt;
   return out;

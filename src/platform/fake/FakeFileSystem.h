@@ -32,6 +32,8 @@ class FakeFileSystem : public FileSystem {
   bool SetShortName(const std::string& path, const std::string& shortName);
   // Writes, moves, deletes and folder creation in a read-only folder (or on a read-only file) fail.
   bool SetReadOnly(const std::string& path, bool readOnly);
+  // The existing folder or file at `path` is listed as a reparse point (a junction or link).
+  bool SetReparsePoint(const std::string& path, bool reparsePoint);
   // Every file below `folder` (recursive), full paths in listing order.
   std::vector<std::string> FilesBelow(const std::string& folder) const;
 
