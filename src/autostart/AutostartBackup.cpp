@@ -1,5 +1,7 @@
 #include "autostart/AutostartBackup.h"
 
+#include <algorithm>
+
 #include "autostart/Registry.h"
 #include "autostart/Shortcuts.h"
 #include "base/Paths.h"
@@ -144,14 +146,24 @@ BackupResult AutostartBackup::TakeOutValue(Plan& plan) {
 }
 
 BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& record) {
-  auto& fs = p_.fileSystem;
-  const std::string source = backupDir_ + record.backupName;
   auto set = records_.Load();
   if (!set) return Failed(BackupStatus::RecordsUnreadable, SettingsNotRead(records_.IniPath()));
-  bool recorded = false;
-  for (const auto& r : set->shortcuts)
-    recorded = recorded || (r.slot == record.slot && r.sourcePath == record.sourcePath && r.backupName == record.backupName);
-  if (!recorded) return Failed(BackupStatus::RecordGone);
+  return Restore(record, *set);
+}
+
+BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& record) {
+  auto set = records_.Load();
+  if (!set) return Failed(BackupStatus::RecordsUnreadable, SettingsNotRead(records_.IniPath()));
+  return Restore(record, *set);
+}
+
+BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& record, storage::BackupRecordSet& current) {
+  auto& fs = p_.fileSystem;
+  const std::string source = backupDir_ + record.backupName;
+  auto it = std::find_if(current.shortcuts.begin(), current.shortcuts.end(), [&](const auto& r) {
+    return r.slot == record.slot && r.sourcePath == record.sourcePath && r.backupName == record.backupName;
+  });
+  if (it == current.shortcuts.end()) return Failed(BackupStatus::RecordGone);
   if (record.backupName.empty() || !fs.FileExists(source))
     return Failed(BackupStatus::SourceMissing, FileNotFound(source));
   const std::string& destination = record.sourcePath;
@@ -164,19 +176,23 @@ BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& recor
     (void)fs.MovePath(destination, source);  // back under its record
     return Failed(BackupStatus::RecordNotWritten, SettingsNotWritten(records_.IniPath()));
   }
+  current.shortcutSlotUsed[static_cast<size_t>(record.slot)] = false;
+  current.shortcuts.erase(it);
   BackupResult r;
   r.slot = record.slot;
   r.programCommand = target;
   return r;
 }
 
-BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& record) {
-  auto set = records_.Load();
-  if (!set) return Failed(BackupStatus::RecordsUnreadable, SettingsNotRead(records_.IniPath()));
-  bool recorded = false;
-  for (const auto& r : set->registry)
-    recorded = recorded || (r.slot == record.slot && r.path == record.path && r.value == record.value);
-  if (!recorded) return Failed(BackupStatus::RecordGone);
+BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& record, storage::BackupRecordSet& current) {
+  auto it = std::find_if(current.registry.begin(), current.registry.end(), [&](const auto& r) {
+    return r.slot == record.slot && r.path == record.path && r.value == record.value;
+  });
+  if (it == current.registry.end()) return Failed(BackupStatus::RecordGone);
+  auto cleared = [&] {
+    current.registrySlotUsed[static_cast<size_t>(record.slot)] = false;
+    current.registry.erase(it);
+  };
   auto parts = SplitRunValuePath(record.path);
   if (!parts) return Failed(BackupStatus::NotRestored, RegistryNotRestored(record.path));
   const RegKey root = RootKeyFromFullName(parts->rootName);
@@ -190,6 +206,7 @@ BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& recor
       return Failed(BackupStatus::DestinationTaken, RegistryRestoreTaken(record.path));
     if (!records_.ClearRegistry(record.slot))
       return Failed(BackupStatus::RecordNotWritten, SettingsNotWritten(records_.IniPath()));
+    cleared();
     return done;
   }
   (void)WriteRegistryText(p_.registry, parts->rootName, parts->keyPath, parts->valueName, record.value, record.type);
@@ -200,6 +217,7 @@ BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& recor
     DeleteRegistryValue(p_.registry, parts->rootName, parts->keyPath, parts->valueName);  // stays recorded
     return Failed(BackupStatus::RecordNotWritten, SettingsNotWritten(records_.IniPath()));
   }
+  cleared();
   return done;
 }
 

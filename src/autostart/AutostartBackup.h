@@ -55,9 +55,13 @@ class AutostartBackup {
   // BackupFile / BackupRegistryEntry + RemoveRegistryEntry.
   BackupResult TakeOut(const AutostartItem& item);
 
-  // RestoreSingleAutostart / RestoreSingleRegistry, without the program list.
+  // RestoreSingleAutostart / RestoreSingleRegistry, without the program list. The record must
+  // still be in its slot. The second forms take the records as loaded just before and keep them
+  // up to date, for restoring many without reading the file each time.
   BackupResult Restore(const storage::ShortcutBackupRecord& record);
   BackupResult Restore(const storage::RegistryBackupRecord& record);
+  BackupResult Restore(const storage::ShortcutBackupRecord& record, storage::BackupRecordSet& current);
+  BackupResult Restore(const storage::RegistryBackupRecord& record, storage::BackupRecordSet& current);
 
   std::optional<storage::BackupRecordSet> LoadRecords() { return records_.Load(); }
   const std::string& BackupDir() const { return backupDir_; }  // with its trailing separator

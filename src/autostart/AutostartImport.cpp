@@ -31,16 +31,14 @@ std::string Shown(const AutostartItem& item) {
 }  // namespace
 
 // The programs of the items still taken out, to tell whether a restored item's program must stay
-// in the list for another one. Read once per restore or restore-all.
+// in the list for another one. Looked up at the first restore that succeeds, once per batch.
 class AutostartImport::RecordPrograms {
  public:
-  RecordPrograms(AutostartImport& owner, const storage::BackupRecordSet& set) {
-    for (const auto& r : set.registry) keys_.push_back({false, r.slot, owner.RegistryKey(r.value)});
-    for (const auto& r : set.shortcuts)
-      keys_.push_back({true, r.slot, owner.ShortcutKey(owner.backup_.BackupDir() + r.backupName)});
-  }
+  RecordPrograms(AutostartImport& owner, const storage::BackupRecordSet& set) : owner_(owner), set_(set) {}
+
   // Forgets the restored record; true when another record still starts the same program.
   bool RestoredOtherStays(bool shortcut, int slot, const std::string& key) {
+    if (!read_) Read();
     bool other = false;
     for (auto it = keys_.begin(); it != keys_.end();) {
       if (it->shortcut == shortcut && it->slot == slot) {
@@ -54,11 +52,21 @@ class AutostartImport::RecordPrograms {
   }
 
  private:
+  void Read() {
+    read_ = true;
+    for (const auto& r : set_.registry) keys_.push_back({false, r.slot, owner_.RegistryKey(r.value)});
+    for (const auto& r : set_.shortcuts)
+      keys_.push_back({true, r.slot, owner_.ShortcutKey(owner_.backup_.BackupDir() + r.backupName)});
+  }
+
   struct Entry {
     bool shortcut;
     int slot;
     std::string key;
   };
+  AutostartImport& owner_;
+  const storage::BackupRecordSet set_;  // as loaded before the first restore
+  bool read_ = false;
   std::vector<Entry> keys_;
 };
 
@@ -170,10 +178,11 @@ std::vector<ImportResult> AutostartImport::ImportAll(const std::vector<Autostart
 }
 
 template <typename Record>
-RestoreResult AutostartImport::RestoreOne(const Record& record, RecordPrograms& programs) {
+RestoreResult AutostartImport::RestoreOne(const Record& record, storage::BackupRecordSet& current,
+                                          RecordPrograms& programs) {
   constexpr bool kShortcut = std::is_same_v<Record, storage::ShortcutBackupRecord>;
   RestoreResult result;
-  result.restore = backup_.Restore(record);
+  result.restore = backup_.Restore(record, current);
   result.message = result.restore.message;
   if (!result.restore.ok()) return result;
   const std::string key =
@@ -186,6 +195,22 @@ RestoreResult AutostartImport::RestoreOne(const Record& record, RecordPrograms& 
   return result;
 }
 
+template <typename Record>
+std::vector<RestoreResult> AutostartImport::RestoreEach(const std::vector<Record>& records) {
+  std::vector<RestoreResult> results;
+  auto set = backup_.LoadRecords();
+  if (!set) {
+    RestoreResult unread;
+    unread.restore.status = BackupStatus::RecordsUnreadable;
+    unread.message = unread.restore.message = SettingsNotRead(backup_.IniPath());
+    results.assign(records.size(), unread);
+    return results;
+  }
+  RecordPrograms programs(*this, *set);
+  for (const Record& r : records) results.push_back(RestoreOne(r, *set, programs));
+  return results;
+}
+
 RestoreResult AutostartImport::Restore(const storage::ShortcutBackupRecord& record) {
   return RestoreAll(std::vector<storage::ShortcutBackupRecord>{record}).front();
 }
@@ -195,19 +220,11 @@ RestoreResult AutostartImport::Restore(const storage::RegistryBackupRecord& reco
 }
 
 std::vector<RestoreResult> AutostartImport::RestoreAll(const std::vector<storage::ShortcutBackupRecord>& records) {
-  auto set = backup_.LoadRecords();
-  RecordPrograms programs(*this, set ? *set : storage::BackupRecordSet());
-  std::vector<RestoreResult> results;
-  for (const auto& r : records) results.push_back(RestoreOne(r, programs));
-  return results;
+  return RestoreEach(records);
 }
 
 std::vector<RestoreResult> AutostartImport::RestoreAll(const std::vector<storage::RegistryBackupRecord>& records) {
-  auto set = backup_.LoadRecords();
-  RecordPrograms programs(*this, set ? *set : storage::BackupRecordSet());
-  std::vector<RestoreResult> results;
-  for (const auto& r : records) results.push_back(RestoreOne(r, programs));
-  return results;
+  return RestoreEach(records);
 }
 
 }  // namespace sequora::autostart

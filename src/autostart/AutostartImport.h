@@ -119,7 +119,9 @@ class AutostartImport {
  private:
   class RecordPrograms;
   template <typename Record>
-  RestoreResult RestoreOne(const Record& record, RecordPrograms& programs);
+  RestoreResult RestoreOne(const Record& record, storage::BackupRecordSet& current, RecordPrograms& programs);
+  template <typename Record>
+  std::vector<RestoreResult> RestoreEach(const std::vector<Record>& records);
   bool IsOwnProgram(const AutostartItem& item);
   std::string RegistryKey(const std::string& command);        // ProgramKey of what it starts
   std::string ShortcutKey(const std::string& shortcutFile);  // ProgramKey of its target

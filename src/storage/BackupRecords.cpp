@@ -1,6 +1,6 @@
 #include "storage/BackupRecords.h"
 
-#include <unordered_map>
+#include <array>
 
 #include "base/StringOps.h"
 #include "platform/Registry.h"
@@ -18,10 +18,44 @@ std::string RegistryPathKey(int n) { return "Registry" + std::to_string(n) + "Ba
 std::string RegistryValueKey(int n) { return "Registry" + std::to_string(n) + "BackupValue"; }
 std::string RegistryTypeKey(int n) { return "Registry" + std::to_string(n) + "BackupType"; }
 
-// The keys of the first copy of section Backup, the first copy of each key winning (as the
-// profile functions read), values as stored: trimmed, quotes kept, no length limit.
-std::unordered_map<std::string, std::string> BackupSectionOf(std::string_view text) {
-  std::unordered_map<std::string, std::string> keys;
+enum Field { kDir, kFilename, kPath, kValue, kType, kFieldCount };
+
+// Slot and field of a record key ("AutoStart12BackupDir", letter case ignored); the number is
+// decimal without leading zeros, as the keys are written, so "Registry05Backup" is no record key.
+std::optional<std::pair<int, Field>> RecordKey(std::string_view name) {
+  const std::string upper = ToUpper(name);
+  std::string_view rest = upper;
+  bool shortcut = false;
+  if (rest.starts_with("AUTOSTART")) {
+    shortcut = true;
+    rest.remove_prefix(9);
+  } else if (rest.starts_with("REGISTRY")) {
+    rest.remove_prefix(8);
+  } else {
+    return std::nullopt;
+  }
+  size_t digits = 0;
+  while (digits < rest.size() && digits < 4 && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
+  if (digits == 0 || rest[0] == '0') return std::nullopt;
+  const int slot = std::stoi(std::string(rest.substr(0, digits)));
+  if (slot > kBackupSlots) return std::nullopt;
+  rest.remove_prefix(digits);
+  if (shortcut) {
+    if (rest == "BACKUPDIR") return std::pair{slot, kDir};
+    if (rest == "BACKUPFILENAME") return std::pair{slot, kFilename};
+  } else {
+    if (rest == "BACKUP") return std::pair{slot, kPath};
+    if (rest == "BACKUPVALUE") return std::pair{slot, kValue};
+    if (rest == "BACKUPTYPE") return std::pair{slot, kType};
+  }
+  return std::nullopt;
+}
+
+// The record fields of the first copy of section Backup, the first copy of each key winning (as
+// the profile functions read), values as stored: trimmed, quotes kept, no length limit.
+using SlotFields = std::array<std::optional<std::string>, kFieldCount>;
+std::vector<SlotFields> RecordFieldsOf(std::string_view text) {
+  std::vector<SlotFields> slots(kBackupSlots + 1);
   IniLineReader reader(text);
   IniLine line;
   bool seen = false, inside = false;
@@ -30,10 +64,13 @@ std::unordered_map<std::string, std::string> BackupSectionOf(std::string_view te
       inside = !seen && IniNamesEqual(line.name, section::kBackup);
       seen = seen || inside;
     } else if (inside && line.kind == IniLine::Kind::Key) {
-      keys.try_emplace(ToUpper(line.name), std::string(line.value));
+      if (auto key = RecordKey(line.name)) {
+        auto& field = slots[static_cast<size_t>(key->first)][key->second];
+        if (!field) field = std::string(line.value);
+      }
     }
   }
-  return keys;
+  return slots;
 }
 
 }  // namespace
@@ -93,23 +130,21 @@ std::optional<BackupRecordSet> BackupRecords::Load() {
   if (!fs_.FileExists(iniPath_)) return set;
   auto text = fs_.ReadFile(iniPath_);
   if (!text) return std::nullopt;
-  const auto keys = BackupSectionOf(*text);
-  auto get = [&](const std::string& key) {
-    auto it = keys.find(ToUpper(key));
-    return it == keys.end() ? std::string() : it->second;
-  };
+  const auto fields = RecordFieldsOf(*text);
   for (int n = 1; n <= kBackupSlots; ++n) {
-    ShortcutBackupRecord s{n, get(ShortcutDirKey(n)), get(ShortcutNameKey(n))};
+    const SlotFields& f = fields[static_cast<size_t>(n)];
+    auto get = [&](Field which) { return f[which].value_or(std::string()); };
+    ShortcutBackupRecord s{n, get(kDir), get(kFilename)};
     set.shortcutSlotUsed[static_cast<size_t>(n)] = !s.sourcePath.empty() || !s.backupName.empty();
     if (!s.sourcePath.empty()) set.shortcuts.push_back(std::move(s));
 
     RegistryBackupRecord r;
     r.slot = n;
-    r.path = get(RegistryPathKey(n));
+    r.path = get(kPath);
     if (r.path.empty()) continue;
     set.registrySlotUsed[static_cast<size_t>(n)] = true;
-    r.value = get(RegistryValueKey(n));
-    auto type = ParseBackupType(get(RegistryTypeKey(n)));
+    r.value = get(kValue);
+    auto type = ParseBackupType(get(kType));
     r.typeStored = type.has_value();
     r.type = type ? *type
                   : (HasVariableReference(r.value) ? platform::reg::kTypeExpandString : platform::reg::kTypeString);

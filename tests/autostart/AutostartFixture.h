@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,11 +51,13 @@ class TestList : public ProgramListEditor {
   }
   void RemoveProgram(const std::string& commandLine) override {
     ++removes;
-    auto it = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return Same(e, commandLine); });
+    const std::string key = Key(commandLine);
+    auto it = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return Key(e) == key; });
     if (it != entries.end()) entries.erase(it);
   }
   bool Contains(const std::string& commandLine) const {
-    return std::any_of(entries.begin(), entries.end(), [&](const std::string& e) { return Same(e, commandLine); });
+    const std::string key = Key(commandLine);
+    return std::any_of(entries.begin(), entries.end(), [&](const std::string& e) { return Key(e) == key; });
   }
 
   std::vector<std::string> entries;
@@ -64,11 +67,14 @@ class TestList : public ProgramListEditor {
   bool lastDisabled = false;
 
  private:
+  // Program files do not change under a test, so a command's program is looked up once.
   std::string Key(const std::string& command) const {
-    return ProgramKey(fs_, env_, ProgramOfCommand(fs_, env_, command));
+    auto [it, fresh] = keys_.try_emplace(command);
+    if (fresh) it->second = ProgramKey(fs_, env_, ProgramOfCommand(fs_, env_, command));
+    return it->second;
   }
-  bool Same(const std::string& a, const std::string& b) const { return Key(a) == Key(b); }
 
+  mutable std::map<std::string, std::string> keys_;
   platform::FileSystem& fs_;
   platform::Environment& env_;
 };

@@ -166,6 +166,7 @@ bool FakeFileSystem::Count(Op op) {
   ++calls_[i];
   if (failNext_[i] > 0) {
     --failNext_[i];
+    ++injectedFailures_;
     return false;
   }
   return true;
@@ -174,8 +175,10 @@ bool FakeFileSystem::Count(Op op) {
 bool FakeFileSystem::CountMutation(Op op) {
   bool ok = Count(op);
   ++mutations_;
-  if (failAtMutation_ > 0 && (mutations_ == failAtMutation_ || (failLater_ && mutations_ > failAtMutation_)))
+  if (failAtMutation_ > 0 && (mutations_ == failAtMutation_ || (failLater_ && mutations_ > failAtMutation_))) {
+    if (ok) ++injectedFailures_;
     return false;
+  }
   return ok;
 }
 

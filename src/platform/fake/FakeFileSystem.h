@@ -48,6 +48,8 @@ class FakeFileSystem : public FileSystem {
   void FailMutation(int n, bool andAllLater = false);
   // The next `count` calls of `op` fail.
   void FailNext(Op op, int count = 1);
+  // Calls failed by FailMutation or FailNext so far.
+  int InjectedFailures() const { return injectedFailures_; }
 
   // --- FileSystem ---
   bool FileExists(const std::string& path) override;
@@ -87,6 +89,7 @@ class FakeFileSystem : public FileSystem {
   int mutations_ = 0;
   int failAtMutation_ = 0;  // absolute mutation number that fails, 0 = none
   bool failLater_ = false;
+  int injectedFailures_ = 0;
 };
 
 }  // namespace sequora::platform

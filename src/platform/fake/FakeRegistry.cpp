@@ -310,7 +310,11 @@ void FakeRegistry::FailCall(Op op, int n) { failIn_[static_cast<size_t>(op)] = n
 
 bool FakeRegistry::Fails(Op op) {
   int& left = failIn_[static_cast<size_t>(op)];
-  return left > 0 && --left == 0;
+  if (left > 0 && --left == 0) {
+    ++injectedFailures_;
+    return true;
+  }
+  return false;
 }
 
 long FakeRegistry::CloseKey(RegKey key) {

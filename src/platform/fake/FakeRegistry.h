@@ -47,6 +47,8 @@ class FakeRegistry : public Registry {
   // The n-th SetValue or DeleteValue from now (1 = the next) fails with kAccessDenied and changes
   // nothing; 0 switches it off. Other ops are not failed this way.
   void FailCall(Op op, int n);
+  // Calls failed by FailCall so far.
+  int InjectedFailures() const { return injectedFailures_; }
   // Handles opened or created and not closed yet (roots are never counted).
   int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
@@ -80,6 +82,7 @@ class FakeRegistry : public Registry {
   RegKey nextHandle_ = 0x1000;
   std::array<int, static_cast<size_t>(Op::kCount)> calls_{};
   std::array<int, static_cast<size_t>(Op::kCount)> failIn_{};
+  int injectedFailures_ = 0;
 };
 
 }  // namespace sequora::platform
