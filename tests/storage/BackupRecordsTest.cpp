@@ -39,12 +39,15 @@ TEST_F(Records, EveryRegistrySlotIsReadAndANewRecordTakesTheFirstFreeOne) {
        "Registry3BackupValue=%SystemRoot%\\c.exe\r\n"
        "Registry300Backup=HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Z\r\n"
        "Registry300BackupValue=C:\\z.exe\r\nRegistry300BackupType=REG_SZ\r\n"
-       "Registry301Backup=HKEY_CURRENT_USER\\beyond\r\n");
+       "Registry301Backup=HKEY_CURRENT_USER\\beyond\r\n"
+       "Registry02Backup=HKEY_CURRENT_USER\\not slot 2\r\n"
+       "Registry1Backup=HKEY_CURRENT_USER\\a later copy\r\n");
   BackupRecordSet set = Load();
   ASSERT_EQ(set.registry.size(), 3u);
   EXPECT_EQ(set.registry[0].slot, 1);
   EXPECT_EQ(set.registry[1].slot, 3);
   EXPECT_EQ(set.registry[2].slot, 300);
+  EXPECT_EQ(set.registry[0].path, "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\A");
   EXPECT_EQ(set.FirstFreeRegistrySlot(), 2);
   // The slot of the same record (path letter case aside) serves again; another value a new slot.
   EXPECT_EQ(set.RegistrySlotFor("hkey_current_user\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\C",
