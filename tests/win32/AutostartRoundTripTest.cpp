@@ -180,6 +180,24 @@ TEST_F(RealAutostart, TakenOutAndRestoredItemsComeBackAsTheyWere) {
   EXPECT_EQ(list.removed.size(), 4u);
 }
 
+TEST_F(RealAutostart, AFolderLinkBackToTheStartupFolderIsNotFollowed) {
+  const std::string folder = userStartup_ + "SeqFig\\";
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(CreateShortcut(links_, "C:\\windows\\notepad.exe", folder + "Inside.lnk", "", "", "", "", 0));
+  // Wine reports success without making the link; Windows makes it (developer mode or elevation).
+  if (!CreateSymbolicLinkA((folder + "Loop").c_str(), folder.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) ||
+      GetFileAttributesA((folder + "Loop").c_str()) == INVALID_FILE_ATTRIBUTES)
+    GTEST_SKIP() << "no directory links on this system";
+  auto listing = fs_.ListDirectory(folder + "*.*");
+  ASSERT_TRUE(listing);
+  bool reported = false;
+  for (const auto& e : *listing) reported = reported || (e.name == "Loop" && e.isDirectory && e.isReparsePoint);
+  EXPECT_TRUE(reported);
+  std::vector<std::string> found = FindShortcutFiles(fs_, folder);
+  EXPECT_EQ(found, std::vector<std::string>{folder + "Inside.lnk"});
+  RemoveDirectoryA((folder + "Loop").c_str());
+}
+
 TEST_F(RealAutostart, ScanFigureFor200ValuesAnd200Shortcuts) {
   for (int k = 0; k < 200; ++k) {
     const std::string program = "C:\\seqfig\\vendor " + std::to_string(k) + "\\program " + std::to_string(k) + ".exe";
