@@ -9,6 +9,7 @@
 //
 // A restore removes the item's program from the list again, unless another item still taken
 // out starts the same program (it would then start from nowhere).
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -159,19 +159,15 @@ std::optional<RegistryValue> QueryRegistryValue(platform::Registry& reg, RegKey 
   ScopedKey key(reg);
   if (key.OpenForQuery(root, std::string(keyPath)) != reg::kSuccess) return std::nullopt;
   RegistryValue value{std::string(valueName), reg::kTypeNone, {}};
+  // The first call asks for the size only; a value that grows in between is asked again.
   for (int attempt = 0; attempt < kMaxRetriesPerValue; ++attempt) {
+    const bool sizeOnly = value.data.empty();
     std::uint32_t size = static_cast<std::uint32_t>(value.data.size());
     long rc = reg.QueryValue(key.Get(), value.name, &value.type, value.data, size);
-    if (rc == reg::kSuccess && (size <= value.data.size() || value.data.empty())) {
-      if (size > value.data.size()) {  // the size query: now the data
-        value.data.resize(size);
-        continue;
-      }
-      value.data.resize(size);
-      return value;
-    }
-    if (rc != reg::kMoreData) return std::nullopt;
+    if (rc != reg::kSuccess && rc != reg::kMoreData) return std::nullopt;
+    const bool complete = rc == reg::kSuccess && (!sizeOnly || size == 0);
     value.data.resize(size);
+    if (complete) return value;
   }
   return std::nullopt;
 }
