@@ -1,6 +1,7 @@
 #include "storage/BackupRecords.h"
 
 #include <array>
+#include <span>
 
 #include "base/StringOps.h"
 #include "platform/Registry.h"
@@ -23,31 +24,27 @@ enum Field { kDir, kFilename, kPath, kValue, kType, kFieldCount };
 // Slot and field of a record key ("AutoStart12BackupDir", letter case ignored); the number is
 // decimal without leading zeros, as the keys are written, so "Registry05Backup" is no record key.
 std::optional<std::pair<int, Field>> RecordKey(std::string_view name) {
-  const std::string upper = ToUpper(name);
-  std::string_view rest = upper;
-  bool shortcut = false;
-  if (rest.starts_with("AUTOSTART")) {
-    shortcut = true;
-    rest.remove_prefix(9);
-  } else if (rest.starts_with("REGISTRY")) {
-    rest.remove_prefix(8);
-  } else {
-    return std::nullopt;
+  auto skip = [&name](std::string_view prefix) {
+    if (name.size() < prefix.size() || !EqualsNoCase(name.substr(0, prefix.size()), prefix)) return false;
+    name.remove_prefix(prefix.size());
+    return true;
+  };
+  const bool shortcut = skip("AutoStart");
+  if (!shortcut && !skip("Registry")) return std::nullopt;
+  if (name.empty() || name[0] < '1' || name[0] > '9') return std::nullopt;
+  int slot = 0;
+  while (!name.empty() && name[0] >= '0' && name[0] <= '9' && slot <= kBackupSlots) {
+    slot = slot * 10 + (name[0] - '0');
+    name.remove_prefix(1);
   }
-  size_t digits = 0;
-  while (digits < rest.size() && digits < 4 && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
-  if (digits == 0 || rest[0] == '0') return std::nullopt;
-  const int slot = std::stoi(std::string(rest.substr(0, digits)));
   if (slot > kBackupSlots) return std::nullopt;
-  rest.remove_prefix(digits);
-  if (shortcut) {
-    if (rest == "BACKUPDIR") return std::pair{slot, kDir};
-    if (rest == "BACKUPFILENAME") return std::pair{slot, kFilename};
-  } else {
-    if (rest == "BACKUP") return std::pair{slot, kPath};
-    if (rest == "BACKUPVALUE") return std::pair{slot, kValue};
-    if (rest == "BACKUPTYPE") return std::pair{slot, kType};
-  }
+  static constexpr std::pair<std::string_view, Field> kShortcutFields[] = {{"BackupDir", kDir},
+                                                                           {"BackupFilename", kFilename}};
+  static constexpr std::pair<std::string_view, Field> kRegistryFields[] = {
+      {"Backup", kPath}, {"BackupValue", kValue}, {"BackupType", kType}};
+  using Fields = std::span<const std::pair<std::string_view, Field>>;
+  for (const auto& [suffix, field] : shortcut ? Fields(kShortcutFields) : Fields(kRegistryFields))
+    if (EqualsNoCase(name, suffix)) return std::pair{slot, field};
   return std::nullopt;
 }
 

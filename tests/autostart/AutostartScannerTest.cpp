@@ -3,6 +3,7 @@
 #include "autostart/AutostartScanner.h"
 
 #include "AutostartFixture.h"
+#include "autostart/ImportTexts.h"
 #include "autostart/StartupFolders.h"
 #include "base/Paths.h"
 
@@ -55,6 +56,8 @@ TEST_F(Scan, BothRegistryViewsAreListedEachValueOnceUnderThePathItWasFoundAt) {
 
   EXPECT_EQ(Locations(Run(true, false).registry), (std::vector<std::string>{kUserRun + "\\Mine"}));
   EXPECT_TRUE(Run(false, false).registry.empty());
+  // So "All Users" no longer warns that 64-bit systems hide entries.
+  EXPECT_EQ(AllUsersWarning().text.find("64Bit"), std::string::npos);
 }
 
 TEST_F(Scan, ShortcutsOfBothFoldersWithTheirCommandLinesInListingOrder) {

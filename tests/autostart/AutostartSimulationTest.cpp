@@ -5,6 +5,7 @@
 // Figures (steps, failures that fired, take-outs, ...) are printed per seed:
 //   build/native/tests/autostart_tests --gtest_filter='Seeds/AutostartSimulation.*'
 #include <iostream>
+#include <map>
 #include <random>
 
 #include "AutostartFixture.h"
@@ -224,16 +225,18 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
   void CheckInvariants(int step) {
     auto records = BackupRecords(fs, kIni).Load();
     ASSERT_TRUE(records) << "step " << step;
+    // What the records hold, by the key of the place they would restore to.
+    std::multimap<std::string, std::string> recorded;
+    for (const auto& r : records->registry)
+      recorded.emplace(sequora::ToLower(r.path), r.value + "|" + std::to_string(r.type));
+    for (const auto& r : records->shortcuts) recorded.emplace(sequora::ToLower(r.sourcePath), r.backupName);
     for (const Original& o : items) {
       const bool live = Live(o);
       int places = live ? 1 : 0;
-      if (o.shortcut) {
-        for (const auto& r : records->shortcuts)
-          places += sequora::EqualsNoCase(r.sourcePath, o.location) && fs.Contents(kBackupDir + r.backupName) == o.bytes;
-      } else {
-        for (const auto& r : records->registry)
-          places += sequora::EqualsNoCase(r.path, o.location) && r.value == o.command && r.type == o.type;
-      }
+      auto [from, to] = recorded.equal_range(sequora::ToLower(o.location));
+      for (auto it = from; it != to; ++it)
+        places += o.shortcut ? fs.Contents(kBackupDir + it->second) == o.bytes
+                             : it->second == o.command + "|" + std::to_string(o.type);
       ASSERT_EQ(places, 1) << "step " << step << ", item " << o.id << " at " << o.location;
       if (!live) ASSERT_TRUE(list.Contains(o.command)) << "step " << step << ": out of Windows, not listed: " << o.command;
     }
