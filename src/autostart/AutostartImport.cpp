@@ -90,6 +90,7 @@ std::string AutostartImport::RegistryKey(const std::string& command) {
 }
 
 std::string AutostartImport::ShortcutKey(const std::string& shortcutFile) {
+  if (!p_.fileSystem.FileExists(shortcutFile)) return "";  // a record whose file went missing
   return ProgramKey(p_.fileSystem, p_.environment, GetShortcutTarget(p_.shellLinks, shortcutFile));
 }
 
