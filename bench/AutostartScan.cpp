@@ -46,9 +46,11 @@ struct Machine {
       registry.PutString(kRunKeys[k % 4], "Value " + std::to_string(k), "\"" + program + "\" /background");
       // Startup folders two levels deep: 10 folders of 10 shortcuts in each of the two.
       const std::string root = k % 2 == 0 ? *shell.startup : *shell.commonStartup;
-      const std::string folder = root + "\\Group " + std::to_string(k / 20) + "\\Sub " + std::to_string(k % 5);
+      const std::string folder =
+          root + "\\Group " + std::to_string(k / 20) + "\\Sub " + std::to_string(k % 5);
       fs.MakeDirs(folder);
-      autostart::CreateShortcut(links, program, folder + "\\Link " + std::to_string(k) + ".lnk", "-tray", "", "", "", 0);
+      autostart::CreateShortcut(links, program, folder + "\\Link " + std::to_string(k) + ".lnk", "-tray", "",
+                                "", "", 0);
     }
   }
   static std::string Program(int k) {

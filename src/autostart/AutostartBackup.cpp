@@ -63,8 +63,10 @@ AutostartBackup::Plan AutostartBackup::Prepare(const AutostartItem& item) {
     return plan;
   };
   if (item.kind == AutostartKind::Shortcut) {
-    if (!p_.fileSystem.FileExists(item.location)) return fail(BackupStatus::SourceMissing, FileNotFound(item.location));
-    if (!storage::CanStoreInRecord(item.location)) return fail(BackupStatus::CannotRecord, CannotRecord(item.location));
+    if (!p_.fileSystem.FileExists(item.location))
+      return fail(BackupStatus::SourceMissing, FileNotFound(item.location));
+    if (!storage::CanStoreInRecord(item.location))
+      return fail(BackupStatus::CannotRecord, CannotRecord(item.location));
   } else {
     // The record keeps what is in the registry now, which is what the delete takes away.
     plan.rootName = item.container.substr(0, item.container.find('\\'));
@@ -94,7 +96,8 @@ AutostartBackup::Plan AutostartBackup::Prepare(const AutostartItem& item) {
     const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
     for (int n = 1; n <= kMaxNameTries && plan.backupName.empty(); ++n) {
       std::string name = n == 1 ? fileName : stem + " (" + std::to_string(n) + ")" + extension;
-      if (!p_.fileSystem.Exists(backupDir_ + name) && !plan.set.BackupNameRecorded(name)) plan.backupName = name;
+      if (!p_.fileSystem.Exists(backupDir_ + name) && !plan.set.BackupNameRecorded(name))
+        plan.backupName = name;
     }
     if (plan.backupName.empty()) return fail(BackupStatus::MoveFailed, BackupMoveFailed(item.location));
   }
@@ -157,7 +160,8 @@ BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& recor
   return Restore(record, *set);
 }
 
-BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& record, storage::BackupRecordSet& current) {
+BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& record,
+                                      storage::BackupRecordSet& current) {
   auto& fs = p_.fileSystem;
   const std::string source = backupDir_ + record.backupName;
   auto it = std::find_if(current.shortcuts.begin(), current.shortcuts.end(), [&](const auto& r) {
@@ -167,7 +171,8 @@ BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& recor
   if (record.backupName.empty() || !fs.FileExists(source))
     return Failed(BackupStatus::SourceMissing, FileNotFound(source));
   const std::string& destination = record.sourcePath;
-  if (fs.Exists(destination)) return Failed(BackupStatus::DestinationTaken, RestoreDestinationTaken(destination));
+  if (fs.Exists(destination))
+    return Failed(BackupStatus::DestinationTaken, RestoreDestinationTaken(destination));
   const std::string target = Trim(GetShortcutTarget(p_.shellLinks, source));
   (void)fs.MovePath(source, destination);
   if (!(fs.FileExists(destination) && !fs.FileExists(source)))
@@ -184,7 +189,8 @@ BackupResult AutostartBackup::Restore(const storage::ShortcutBackupRecord& recor
   return r;
 }
 
-BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& record, storage::BackupRecordSet& current) {
+BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& record,
+                                      storage::BackupRecordSet& current) {
   auto it = std::find_if(current.registry.begin(), current.registry.end(), [&](const auto& r) {
     return r.slot == record.slot && r.path == record.path && r.value == record.value;
   });
@@ -209,7 +215,8 @@ BackupResult AutostartBackup::Restore(const storage::RegistryBackupRecord& recor
     cleared();
     return done;
   }
-  (void)WriteRegistryText(p_.registry, parts->rootName, parts->keyPath, parts->valueName, record.value, record.type);
+  (void)WriteRegistryText(p_.registry, parts->rootName, parts->keyPath, parts->valueName, record.value,
+                          record.type);
   auto written = QueryRegistryValue(p_.registry, root, key, parts->valueName);
   if (!written || !SameValue(*written, record.value, record.type))
     return Failed(BackupStatus::NotRestored, RegistryNotRestored(record.path));

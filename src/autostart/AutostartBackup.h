@@ -51,17 +51,19 @@ class AutostartBackup {
 
   // Whether TakeOut can record the item now (readable records, a free slot, texts a record can
   // hold, the item still there); ok() when it can. Changes nothing.
-  BackupResult CheckTakeOut(const AutostartItem& item);
+  [[nodiscard]] BackupResult CheckTakeOut(const AutostartItem& item);
   // BackupFile / BackupRegistryEntry + RemoveRegistryEntry.
-  BackupResult TakeOut(const AutostartItem& item);
+  [[nodiscard]] BackupResult TakeOut(const AutostartItem& item);
 
   // RestoreSingleAutostart / RestoreSingleRegistry, without the program list. The record must
   // still be in its slot. The second forms take the records as loaded just before and keep them
   // up to date, for restoring many without reading the file each time.
-  BackupResult Restore(const storage::ShortcutBackupRecord& record);
-  BackupResult Restore(const storage::RegistryBackupRecord& record);
-  BackupResult Restore(const storage::ShortcutBackupRecord& record, storage::BackupRecordSet& current);
-  BackupResult Restore(const storage::RegistryBackupRecord& record, storage::BackupRecordSet& current);
+  [[nodiscard]] BackupResult Restore(const storage::ShortcutBackupRecord& record);
+  [[nodiscard]] BackupResult Restore(const storage::RegistryBackupRecord& record);
+  [[nodiscard]] BackupResult Restore(const storage::ShortcutBackupRecord& record,
+                                     storage::BackupRecordSet& current);
+  [[nodiscard]] BackupResult Restore(const storage::RegistryBackupRecord& record,
+                                     storage::BackupRecordSet& current);
 
   std::optional<storage::BackupRecordSet> LoadRecords() { return records_.Load(); }
   const std::string& BackupDir() const { return backupDir_; }  // with its trailing separator

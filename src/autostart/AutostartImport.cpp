@@ -83,7 +83,10 @@ std::string ListText(const std::vector<std::string>& items) {
 
 AutostartImport::AutostartImport(AutostartPlatform platform, ProgramListEditor& list, std::string iniPath,
                                  std::string backupDir)
-    : p_(platform), list_(list), backup_(platform, std::move(iniPath), std::move(backupDir)), scanner_(platform) {}
+    : p_(platform),
+      list_(list),
+      backup_(platform, std::move(iniPath), std::move(backupDir)),
+      scanner_(platform) {}
 
 std::string AutostartImport::RegistryKey(const std::string& command) {
   return ProgramKey(p_.fileSystem, p_.environment, ProgramOfCommand(p_.fileSystem, p_.environment, command));
@@ -141,9 +144,9 @@ RestoreModeLists AutostartImport::LoadRestoreMode() {
 }
 
 bool AutostartImport::IsOwnProgram(const AutostartItem& item) {
-  const std::string own =
-      AddPathSeparator(p_.environment.AppPath()) + p_.environment.ExeName() + ".exe";
-  return ProgramKey(p_.fileSystem, p_.environment, item.program) == ProgramKey(p_.fileSystem, p_.environment, own);
+  const std::string own = AddPathSeparator(p_.environment.AppPath()) + p_.environment.ExeName() + ".exe";
+  return ProgramKey(p_.fileSystem, p_.environment, item.program) ==
+         ProgramKey(p_.fileSystem, p_.environment, own);
 }
 
 ImportResult AutostartImport::Import(const AutostartItem& item, int startPosition) {
@@ -171,7 +174,8 @@ ImportResult AutostartImport::Import(const AutostartItem& item, int startPositio
   return result;
 }
 
-std::vector<ImportResult> AutostartImport::ImportAll(const std::vector<AutostartItem>& items, int startPosition) {
+std::vector<ImportResult> AutostartImport::ImportAll(const std::vector<AutostartItem>& items,
+                                                     int startPosition) {
   std::vector<ImportResult> results;
   results.reserve(items.size());
   for (const AutostartItem& item : items) results.push_back(Import(item, startPosition));
@@ -186,9 +190,8 @@ RestoreResult AutostartImport::RestoreOne(const Record& record, storage::BackupR
   result.restore = backup_.Restore(record, current);
   result.message = result.restore.message;
   if (!result.restore.ok()) return result;
-  const std::string key =
-      kShortcut ? ProgramKey(p_.fileSystem, p_.environment, result.restore.programCommand)
-                : RegistryKey(result.restore.programCommand);
+  const std::string key = kShortcut ? ProgramKey(p_.fileSystem, p_.environment, result.restore.programCommand)
+                                    : RegistryKey(result.restore.programCommand);
   if (!programs.RestoredOtherStays(kShortcut, record.slot, key) && !result.restore.programCommand.empty()) {
     list_.RemoveProgram(result.restore.programCommand);
     result.removedFromList = true;
@@ -220,11 +223,13 @@ RestoreResult AutostartImport::Restore(const storage::RegistryBackupRecord& reco
   return RestoreAll(std::vector<storage::RegistryBackupRecord>{record}).front();
 }
 
-std::vector<RestoreResult> AutostartImport::RestoreAll(const std::vector<storage::ShortcutBackupRecord>& records) {
+std::vector<RestoreResult> AutostartImport::RestoreAll(
+    const std::vector<storage::ShortcutBackupRecord>& records) {
   return RestoreEach(records);
 }
 
-std::vector<RestoreResult> AutostartImport::RestoreAll(const std::vector<storage::RegistryBackupRecord>& records) {
+std::vector<RestoreResult> AutostartImport::RestoreAll(
+    const std::vector<storage::RegistryBackupRecord>& records) {
   return RestoreEach(records);
 }
 

@@ -98,22 +98,26 @@ std::string ListText(const std::vector<std::string>& items);
 class AutostartImport {
  public:
   // `iniPath`: Sequora.ini; `backupDir`: the Backup folder.
-  AutostartImport(AutostartPlatform platform, ProgramListEditor& list, std::string iniPath, std::string backupDir);
+  AutostartImport(AutostartPlatform platform, ProgramListEditor& list, std::string iniPath,
+                  std::string backupDir);
 
   ImportModeLists LoadImportMode(const ScanOptions& options);
   RestoreModeLists LoadRestoreMode();
 
   // AddSingleRegistryProgram / AddSingleAutostartProgram.
-  ImportResult Import(const AutostartItem& item, int startPosition);
+  [[nodiscard]] ImportResult Import(const AutostartItem& item, int startPosition);
   // Add all: every item in order; the window shows each result's message, then ImportedAll().
-  std::vector<ImportResult> ImportAll(const std::vector<AutostartItem>& items, int startPosition);
+  [[nodiscard]] std::vector<ImportResult> ImportAll(const std::vector<AutostartItem>& items,
+                                                    int startPosition);
 
-  RestoreResult Restore(const storage::ShortcutBackupRecord& record);
-  RestoreResult Restore(const storage::RegistryBackupRecord& record);
+  [[nodiscard]] RestoreResult Restore(const storage::ShortcutBackupRecord& record);
+  [[nodiscard]] RestoreResult Restore(const storage::RegistryBackupRecord& record);
   // Restore all of one kind, in list order; the window shows each message, then
   // ShortcutsRestored() / RegistryRestored().
-  std::vector<RestoreResult> RestoreAll(const std::vector<storage::ShortcutBackupRecord>& records);
-  std::vector<RestoreResult> RestoreAll(const std::vector<storage::RegistryBackupRecord>& records);
+  [[nodiscard]] std::vector<RestoreResult> RestoreAll(
+      const std::vector<storage::ShortcutBackupRecord>& records);
+  [[nodiscard]] std::vector<RestoreResult> RestoreAll(
+      const std::vector<storage::RegistryBackupRecord>& records);
 
   AutostartBackup& Backup() { return backup_; }
 
@@ -124,7 +128,7 @@ class AutostartImport {
   template <typename Record>
   std::vector<RestoreResult> RestoreEach(const std::vector<Record>& records);
   bool IsOwnProgram(const AutostartItem& item);
-  std::string RegistryKey(const std::string& command);        // ProgramKey of what it starts
+  std::string RegistryKey(const std::string& command);       // ProgramKey of what it starts
   std::string ShortcutKey(const std::string& shortcutFile);  // ProgramKey of its target
 
   AutostartPlatform p_;

@@ -117,8 +117,8 @@ std::vector<AutostartItem> AutostartScanner::ScanStartupFolders(const ScanOption
 void AutostartScanner::ScanFolder(const std::string& folder, bool allUsers, std::vector<AutostartItem>& out) {
   const std::vector<std::string> files = FindShortcutFiles(p_.fileSystem, folder);
   if (files.empty()) return;
-  const StartupApproved approved(p_.registry, allUsers ? platform::reg::kLocalMachine : platform::reg::kCurrentUser,
-                                 "StartupFolder");
+  const StartupApproved approved(
+      p_.registry, allUsers ? platform::reg::kLocalMachine : platform::reg::kCurrentUser, "StartupFolder");
   for (const std::string& file : files) {
     ShortcutInfo info = ReadShortcut(p_.shellLinks, file);
     AutostartItem item;

@@ -49,7 +49,7 @@ struct AutostartItem {
   std::string command;  // the value's data, or the shortcut's target, a blank and its arguments, trimmed
   std::string program;  // the program file the command starts (variables expanded)
   std::uint32_t valueType = platform::reg::kTypeNone;  // REG_SZ or REG_EXPAND_SZ; none for a shortcut
-  bool disabledInWindows = false;  // switched off in Windows' startup settings
+  bool disabledInWindows = false;                      // switched off in Windows' startup settings
 };
 
 struct ScanOptions {

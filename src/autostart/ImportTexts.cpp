@@ -36,7 +36,9 @@ Message NotImported(const std::string& commandLine) {
           mb::kInformation};
 }
 
-Message FileNotFound(const std::string& path) { return {"Error", "File not found!\r\r" + path, mb::kInformation}; }
+Message FileNotFound(const std::string& path) {
+  return {"Error", "File not found!\r\r" + path, mb::kInformation};
+}
 
 Message BackupMoveFailed(const std::string& sourcePath) {
   return {"Error", "File backup failed! Could not move the file:\r\r" + sourcePath, mb::kInformation};
@@ -47,7 +49,8 @@ Message RestoreMoveFailed(const std::string& destinationPath) {
 }
 
 Message RestoreDestinationTaken(const std::string& destinationPath) {
-  return {"Error", "File restore failed! Another file is already there:\r\r" + destinationPath, mb::kInformation};
+  return {"Error", "File restore failed! Another file is already there:\r\r" + destinationPath,
+          mb::kInformation};
 }
 
 Message NoFreeRecord() {
@@ -60,20 +63,23 @@ Message RegistryNotRemoved(const std::string& fullPath) {
 }
 
 Message RegistryNotRestored(const std::string& fullPath) {
-  return {"Error restoring Registry Value", "Error: Registry Value: \r" + fullPath + "\rCould not be restored!",
-          mb::kCritical};
+  return {"Error restoring Registry Value",
+          "Error: Registry Value: \r" + fullPath + "\rCould not be restored!", mb::kCritical};
 }
 
 Message RegistryRestoreTaken(const std::string& fullPath) {
   return {"Error restoring Registry Value",
-          "Error: Registry Value: \r" + fullPath + "\rCould not be restored!\rAnother value of that name is there now.",
+          "Error: Registry Value: \r" + fullPath +
+              "\rCould not be restored!\rAnother value of that name is there now.",
           mb::kCritical};
 }
 
 Message CannotRecord(const std::string& what) {
   return {"Error",
-          "This autostart entry cannot be recorded in the Backup section (line break or blanks at its ends), so it "
-          "stays in Windows:\r\r" + what,
+          "This autostart entry cannot be recorded in the Backup section (line break or blanks at its ends), "
+          "so it "
+          "stays in Windows:\r\r" +
+              what,
           mb::kCritical};
 }
 

@@ -30,8 +30,8 @@ inline constexpr char kAddOne[] = "Add >";
 inline constexpr char kAddAll[] = "Add all >>";
 inline constexpr char kRestoreOne[] = "Restore >";
 inline constexpr char kRestoreAll[] = "Restore All >>";
-inline constexpr char kToRestoreMode[] = "Restore Settings <<";   // RestoreBtn in import mode
-inline constexpr char kToImportMode[] = "Import Autostarts >>";   // RestoreBtn in restore mode
+inline constexpr char kToRestoreMode[] = "Restore Settings <<";  // RestoreBtn in import mode
+inline constexpr char kToImportMode[] = "Import Autostarts >>";  // RestoreBtn in restore mode
 inline constexpr char kRestoreHeading[] = "Restore the original Windows Startup Settings";
 inline constexpr char kReload[] = "Reload";
 inline constexpr char kClose[] = "Close";
@@ -44,12 +44,12 @@ inline constexpr char kDisabledInWindows[] = "(disabled in Windows)";
 Message AllUsersWarning();
 
 // Import (one item, all items).
-Message NothingSelectedToAdd();                          // "Nothing to add" / "Nothing selected"
-Message RegistryListEmpty();                             // "Nothing to add" / "The List is empty!"
-Message ShortcutListEmptyToAdd();                        // "Nothing to add" / "No programs in the list!"
+Message NothingSelectedToAdd();    // "Nothing to add" / "Nothing selected"
+Message RegistryListEmpty();       // "Nothing to add" / "The List is empty!"
+Message ShortcutListEmptyToAdd();  // "Nothing to add" / "No programs in the list!"
 Message ConfirmImportAllRegistry(const std::string& listText);   // OK/Cancel
 Message ConfirmImportAllShortcuts(const std::string& listText);  // OK/Cancel
-Message ImportedAll();                                   // "Succsessfully added"
+Message ImportedAll();                                           // "Succsessfully added"
 // The program list did not take the program, so the item stays in Windows.
 Message NotImported(const std::string& commandLine);
 
@@ -69,11 +69,11 @@ Message CannotRecord(const std::string& what);
 Message SettingsNotWritten(const std::string& iniPath);
 Message SettingsNotRead(const std::string& iniPath);
 Message BackupNotFound(const std::string& backupFile, int errorNumber);  // "Error 13!" / "Error 14!"
-Message NothingSelectedToRestore();                      // "Nothing to restore" / "Nothing selected"
-Message NothingToRestore();                              // "Nothing to restore" / "No programs in the list!"
+Message NothingSelectedToRestore();  // "Nothing to restore" / "Nothing selected"
+Message NothingToRestore();          // "Nothing to restore" / "No programs in the list!"
 Message ConfirmRestoreShortcuts(const std::string& listText);  // Yes/No
 Message ConfirmRestoreRegistry(const std::string& listText);   // Yes/No
-Message ShortcutsRestored();                             // "Finished!" / "Programs restored!"
-Message RegistryRestored();                              // "Succsessfully restored"
+Message ShortcutsRestored();                                   // "Finished!" / "Programs restored!"
+Message RegistryRestored();                                    // "Succsessfully restored"
 
 }  // namespace sequora::autostart

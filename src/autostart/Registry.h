@@ -77,7 +77,7 @@ std::optional<RegistryValue> QueryRegistryValue(platform::Registry& reg, RegKey 
 
 // SetRegistryString with a chosen string type (REG_SZ or REG_EXPAND_SZ); false when the value
 // could not be written.
-bool WriteRegistryText(platform::Registry& reg, std::string_view rootName, std::string_view keyPath,
+[[nodiscard]] bool WriteRegistryText(platform::Registry& reg, std::string_view rootName, std::string_view keyPath,
                        std::string_view valueName, std::string_view data, std::uint32_t type);
 
 // Splits a full registry path in place: removes one trailing backslash, returns the text before

@@ -22,7 +22,8 @@ StartupFolders GetStartupFolders(platform::ShellFolders& shell, platform::Regist
   using Folder = platform::ShellFolders::Folder;
   std::optional<std::string> templateText;  // read once, and only when the shell fails
   auto fallback = [&](const char* profileVariable) {
-    if (!templateText) templateText = AddPathSeparator(ReadRegistryPath(registry, kDefaultStartupTemplatePath));
+    if (!templateText)
+      templateText = AddPathSeparator(ReadRegistryPath(registry, kDefaultStartupTemplatePath));
     if (templateText->empty()) return std::string();
     return ReplaceText(*templateText, "%UserProfile%", environment.GetVariable(profileVariable), false);
   };

@@ -12,7 +12,8 @@
 namespace sequora::autostart {
 
 inline constexpr char kDefaultStartupTemplatePath[] =
-    "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\startup";
+    "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell "
+    "Folders\\startup";
 
 struct StartupFolders {
   std::string currentUser;  // with a trailing separator; "" when not known

@@ -5,7 +5,8 @@
 
 namespace sequora::autostart {
 
-WindowsAutostartCheck::WindowsAutostartCheck(AutostartPlatform platform, std::string iniPath, std::string backupDir)
+WindowsAutostartCheck::WindowsAutostartCheck(AutostartPlatform platform, std::string iniPath,
+                                             std::string backupDir)
     : p_(platform), scanner_(platform), backup_(platform, std::move(iniPath), std::move(backupDir)) {}
 
 void WindowsAutostartCheck::ScanIfStale() {
@@ -30,12 +31,14 @@ const WindowsAutostartCheck::Known* WindowsAutostartCheck::FirstMatch(const std:
                                                                       const std::string& lowerCall,
                                                                       const std::string& key) const {
   for (const Known& k : items) {
-    if (k.lowerCommand.find(lowerCall) != std::string::npos || (!key.empty() && k.programKey == key)) return &k;
+    if (k.lowerCommand.find(lowerCall) != std::string::npos || (!key.empty() && k.programKey == key))
+      return &k;
   }
   return nullptr;
 }
 
-AutostartCheckResult WindowsAutostartCheck::CheckWindowsAutostart(const std::string& programCall, bool removeDoubles) {
+AutostartCheckResult WindowsAutostartCheck::CheckWindowsAutostart(const std::string& programCall,
+                                                                  bool removeDoubles) {
   AutostartCheckResult result;
   if (Trim(programCall).empty()) return result;
   ScanIfStale();

@@ -22,9 +22,9 @@
 namespace sequora::autostart {
 
 struct AutostartCheckResult {
-  bool found = false;               // Windows starts the program itself: skip the entry
-  int takenOut = 0;                 // items taken out of Windows by this question
-  std::vector<Message> messages;    // what went wrong while taking out, to be shown
+  bool found = false;             // Windows starts the program itself: skip the entry
+  int takenOut = 0;               // items taken out of Windows by this question
+  std::vector<Message> messages;  // what went wrong while taking out, to be shown
 };
 
 class WindowsAutostartCheck {
@@ -33,7 +33,8 @@ class WindowsAutostartCheck {
   WindowsAutostartCheck(AutostartPlatform platform, std::string iniPath, std::string backupDir);
 
   // `programCall`: the entry's folder (with its separator) and program file, no parameters.
-  AutostartCheckResult CheckWindowsAutostart(const std::string& programCall, bool removeDoubles);
+  [[nodiscard]] AutostartCheckResult CheckWindowsAutostart(const std::string& programCall,
+                                                           bool removeDoubles);
 
   int Scans() const { return scans_; }
 
@@ -44,7 +45,8 @@ class WindowsAutostartCheck {
     std::string programKey;
   };
   void ScanIfStale();
-  const Known* FirstMatch(const std::vector<Known>& items, const std::string& lowerCall, const std::string& key) const;
+  const Known* FirstMatch(const std::vector<Known>& items, const std::string& lowerCall,
+                          const std::string& key) const;
 
   AutostartPlatform p_;
   AutostartScanner scanner_;

@@ -144,7 +144,8 @@ std::optional<BackupRecordSet> BackupRecords::Load() {
     auto type = ParseBackupType(get(kType));
     r.typeStored = type.has_value();
     r.type = type ? *type
-                  : (HasVariableReference(r.value) ? platform::reg::kTypeExpandString : platform::reg::kTypeString);
+                  : (HasVariableReference(r.value) ? platform::reg::kTypeExpandString
+                                                   : platform::reg::kTypeString);
     set.registry.push_back(std::move(r));
   }
   return set;
@@ -161,10 +162,12 @@ bool BackupRecords::WriteShortcut(int slot, const std::string& sourcePath, const
 
 bool BackupRecords::ClearShortcut(int slot) { return WriteShortcut(slot, "", ""); }
 
-bool BackupRecords::WriteRegistry(int slot, const std::string& path, const std::string& value, std::uint32_t type) {
-  return Write({{RegistryPathKey(slot), path},
-                {RegistryValueKey(slot), value},
-                {RegistryTypeKey(slot), type == platform::reg::kTypeExpandString ? "REG_EXPAND_SZ" : "REG_SZ"}});
+bool BackupRecords::WriteRegistry(int slot, const std::string& path, const std::string& value,
+                                  std::uint32_t type) {
+  return Write(
+      {{RegistryPathKey(slot), path},
+       {RegistryValueKey(slot), value},
+       {RegistryTypeKey(slot), type == platform::reg::kTypeExpandString ? "REG_EXPAND_SZ" : "REG_SZ"}});
 }
 
 bool BackupRecords::ClearRegistry(int slot) {

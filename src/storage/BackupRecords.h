@@ -78,7 +78,8 @@ class BackupRecords {
   // is then unchanged). The texts must satisfy CanStoreInRecord.
   [[nodiscard]] bool WriteShortcut(int slot, const std::string& sourcePath, const std::string& backupName);
   [[nodiscard]] bool ClearShortcut(int slot);
-  [[nodiscard]] bool WriteRegistry(int slot, const std::string& path, const std::string& value, std::uint32_t type);
+  [[nodiscard]] bool WriteRegistry(int slot, const std::string& path, const std::string& value,
+                                   std::uint32_t type);
   [[nodiscard]] bool ClearRegistry(int slot);
 
   const std::string& IniPath() const { return iniPath_; }

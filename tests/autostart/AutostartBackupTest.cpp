@@ -36,8 +36,8 @@ TEST_F(Backup, SameNamedShortcutsGetFreeNamesAndComeBackToTheirOwnFolders) {
   const std::string commonBytes = *fs.Contents(kCommonStartup + "App.lnk");
 
   AutostartScan scan = ScanAll();
-  BackupResult first = backup.TakeOut(scan.shortcuts.at(0));    // the user's
-  BackupResult second = backup.TakeOut(scan.shortcuts.at(1));   // the common one
+  BackupResult first = backup.TakeOut(scan.shortcuts.at(0));   // the user's
+  BackupResult second = backup.TakeOut(scan.shortcuts.at(1));  // the common one
   ASSERT_TRUE(first.ok());
   ASSERT_TRUE(second.ok());
   EXPECT_EQ(first.backupName, "App (2).lnk");
@@ -46,7 +46,8 @@ TEST_F(Backup, SameNamedShortcutsGetFreeNamesAndComeBackToTheirOwnFolders) {
   EXPECT_EQ(fs.Contents(kBackupDir + "App (2).lnk"), userBytes);
   EXPECT_EQ(fs.Contents(kBackupDir + "App (3).lnk"), commonBytes);
   EXPECT_FALSE(fs.FileExists(kUserStartup + "App.lnk"));
-  EXPECT_NE(IniText().find("AutoStart2BackupDir=" + kCommonStartup + "App.lnk\r\nAutoStart2BackupFilename=App (3).lnk"),
+  EXPECT_NE(IniText().find("AutoStart2BackupDir=" + kCommonStartup +
+                           "App.lnk\r\nAutoStart2BackupFilename=App (3).lnk"),
             std::string::npos);
 
   for (const auto& r : Records().shortcuts) EXPECT_TRUE(backup.Restore(r).ok()) << r.sourcePath;
@@ -92,7 +93,8 @@ TEST_F(Backup, ARestoredValueKeepsItsType) {
   EXPECT_TRUE(Records().registry.empty());
 
   // A record written before the type was kept: a %name% means an expandable string.
-  fs.PutFile(kIni, "[Backup]\r\nRegistry5Backup=" + kUserRun + "\\Old\r\nRegistry5BackupValue=%windir%\\old.exe\r\n");
+  fs.PutFile(kIni, "[Backup]\r\nRegistry5Backup=" + kUserRun +
+                       "\\Old\r\nRegistry5BackupValue=%windir%\\old.exe\r\n");
   ASSERT_TRUE(backup.Restore(Records().registry.at(0)).ok());
   EXPECT_EQ(TypeOf(kUserRun, "Old"), reg::kTypeExpandString);
 }
@@ -195,7 +197,8 @@ TEST_F(Backup, ARestoreWhoseRecordCannotBeClearedIsUndone) {
 TEST_F(Backup, AValueTheSettingsFileCannotHoldStaysInWindows) {
   registry.PutString(kUserRun, "Odd", "C:\\odd.exe\r\n[MainSettings]\r\nSystemTray=1");
   registry.PutString(kUserRun, "Blank", "C:\\blank.exe ");
-  for (const auto& item : ScanAll().registry) EXPECT_EQ(backup.TakeOut(item).status, BackupStatus::CannotRecord);
+  for (const auto& item : ScanAll().registry)
+    EXPECT_EQ(backup.TakeOut(item).status, BackupStatus::CannotRecord);
   EXPECT_EQ(Value(kUserRun, "Blank"), "C:\\blank.exe ");
   EXPECT_EQ(IniText().find("SystemTray"), std::string::npos);
 }

@@ -22,13 +22,18 @@
 namespace sequora::autostart::testing {
 
 inline const std::string kUserRun = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline const std::string kUserRun32 = "HKEY_CURRENT_USER\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline const std::string kMachineRun = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const std::string kUserRun32 =
+    "HKEY_CURRENT_USER\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const std::string kMachineRun =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const std::string kMachineRun32 =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline const std::string kApproved = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
-inline const std::string kUserStartup = "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup\\";
-inline const std::string kCommonStartup = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp\\";
+inline const std::string kApproved =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+inline const std::string kUserStartup =
+    "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup\\";
+inline const std::string kCommonStartup =
+    "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp\\";
 inline const std::string kAppDir = "C:\\Sequora\\";
 inline const std::string kIni = "C:\\Sequora\\Sequora.ini";
 inline const std::string kBackupDir = "C:\\Sequora\\Backup\\";
@@ -52,7 +57,8 @@ class TestList : public ProgramListEditor {
   void RemoveProgram(const std::string& commandLine) override {
     ++removes;
     const std::string key = Key(commandLine);
-    auto it = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return Key(e) == key; });
+    auto it =
+        std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return Key(e) == key; });
     if (it != entries.end()) entries.erase(it);
   }
   bool Contains(const std::string& commandLine) const {
@@ -102,7 +108,8 @@ class AutostartMachine : public ::testing::Test {
   // Windows' startup switch: 3 (odd) off, 2 on.
   void Switch(const std::string& hive, const std::string& subKey, const std::string& name, bool off) {
     registry.PutValue(hive + kApproved + subKey, name,
-                      {platform::reg::kTypeBinary, {static_cast<std::uint8_t>(off ? 3 : 2), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
+                      {platform::reg::kTypeBinary,
+                       {static_cast<std::uint8_t>(off ? 3 : 2), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
   }
   std::string Value(const std::string& key, const std::string& name) const {
     auto v = registry.GetValue(key, name);

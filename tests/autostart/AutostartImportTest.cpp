@@ -31,7 +31,8 @@ TEST_F(Import, TheListsOfBothModesAsTheWindowShowsThem) {
   ImportModeLists lists = import.LoadImportMode({true, false});
   EXPECT_TRUE(lists.registry.hasItems);
   EXPECT_EQ(lists.registry.right, (std::vector<std::string>{kUserRun + "\\Tool", kUserRun + "\\Off"}));
-  EXPECT_EQ(lists.registry.left, (std::vector<std::string>{"C:\\tool.exe -q", "(disabled in Windows) C:\\off.exe"}));
+  EXPECT_EQ(lists.registry.left,
+            (std::vector<std::string>{"C:\\tool.exe -q", "(disabled in Windows) C:\\off.exe"}));
   EXPECT_EQ(lists.shortcuts.right, std::vector<std::string>{kUserStartup + "App.lnk"});
   EXPECT_EQ(lists.shortcuts.left, std::vector<std::string>{"C:\\app.exe /min"});
   EXPECT_EQ(ListText(lists.registry.left), "C:\\tool.exe -q\r(disabled in Windows) C:\\off.exe\r");
@@ -39,7 +40,8 @@ TEST_F(Import, TheListsOfBothModesAsTheWindowShowsThem) {
   EXPECT_EQ(StartPosition("0"), 1);
   EXPECT_EQ(StartPosition("abc"), 1);
 
-  for (const auto& item : lists.registryItems) ASSERT_EQ(import.Import(item, 1).status, ImportStatus::Imported);
+  for (const auto& item : lists.registryItems)
+    ASSERT_EQ(import.Import(item, 1).status, ImportStatus::Imported);
   ASSERT_EQ(import.Import(lists.shortcutItems.at(0), 1).status, ImportStatus::Imported);
   RestoreModeLists restore = import.LoadRestoreMode();
   EXPECT_EQ(restore.registry.right, (std::vector<std::string>{kUserRun + "\\Tool", kUserRun + "\\Off"}));
@@ -98,7 +100,8 @@ TEST_F(Import, SequoraItselfIsNeitherAddedNorTakenOut) {
 TEST_F(Import, AnItemSwitchedOffInWindowsBecomesADisabledEntry) {
   Shortcut(kUserStartup + "Off.lnk", "C:\\off.exe");
   Switch("HKEY_CURRENT_USER", "StartupFolder", "Off.lnk", true);
-  ASSERT_EQ(import.Import(import.LoadImportMode({true, false}).shortcutItems.at(0), 1).status, ImportStatus::Imported);
+  ASSERT_EQ(import.Import(import.LoadImportMode({true, false}).shortcutItems.at(0), 1).status,
+            ImportStatus::Imported);
   EXPECT_TRUE(list.lastDisabled);
 }
 
@@ -128,7 +131,8 @@ TEST_F(Import, ARestoreTakesTheProgramOffTheListUnlessAnotherItemStillNeedsIt) {
   EXPECT_TRUE(fs.FileExists(kUserStartup + "Other.lnk"));
 
   // A failed restore leaves the list alone.
-  ASSERT_EQ(import.Import(import.LoadImportMode({true, false}).shortcutItems.at(0), 1).status, ImportStatus::Imported);
+  ASSERT_EQ(import.Import(import.LoadImportMode({true, false}).shortcutItems.at(0), 1).status,
+            ImportStatus::Imported);
   fs.PutFile(kUserStartup + "App.lnk", "new");
   RestoreResult blocked = import.Restore(import.LoadRestoreMode().shortcutRecords.at(0));
   EXPECT_FALSE(blocked.ok());

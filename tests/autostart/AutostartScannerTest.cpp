@@ -15,7 +15,9 @@ namespace {
 
 class Scan : public AutostartMachine {
  protected:
-  AutostartScan Run(bool currentUser, bool allUsers) { return AutostartScanner(Platform()).Scan({currentUser, allUsers}); }
+  AutostartScan Run(bool currentUser, bool allUsers) {
+    return AutostartScanner(Platform()).Scan({currentUser, allUsers});
+  }
   static std::vector<std::string> Locations(const std::vector<AutostartItem>& items) {
     std::vector<std::string> out;
     for (const auto& i : items) out.push_back(i.location);
@@ -29,7 +31,7 @@ TEST_F(Scan, BothRegistryViewsAreListedEachValueOnceUnderThePathItWasFoundAt) {
   registry.PutString(kMachineRun32, "Old32", "C:\\x86\\old.exe");
   registry.PutString(kMachineRun, "Native", "C:\\x64\\native.exe /q");
   registry.PutString(kMachineRun32, "Both", "C:\\both.exe");
-  registry.PutString(kMachineRun, "Both", "C:\\both.exe");       // the same value seen twice
+  registry.PutString(kMachineRun, "Both", "C:\\both.exe");  // the same value seen twice
   registry.PutString(kMachineRun, "Same name", "C:\\one.exe");
   registry.PutString(kMachineRun32, "Same name", "C:\\other.exe");  // a different program
   registry.PutString(kUserRun, "Mine", "%ProgramFiles%\\Mine\\mine.exe", reg::kTypeExpandString);
@@ -71,9 +73,9 @@ TEST_F(Scan, ShortcutsOfBothFoldersWithTheirCommandLinesInListingOrder) {
   fs.SetShortName(kUserStartup + "x.lnk2", "X~1.LNK");  // "*.lnk" would match this alias
 
   AutostartScan scan = Run(true, true);
-  EXPECT_EQ(Locations(scan.shortcuts), (std::vector<std::string>{
-                                           kUserStartup + "a.lnk", kUserStartup + "b.lnk",
-                                           kUserStartup + "Sub\\c.lnk", kCommonStartup + "common.lnk"}));
+  EXPECT_EQ(Locations(scan.shortcuts),
+            (std::vector<std::string>{kUserStartup + "a.lnk", kUserStartup + "b.lnk",
+                                      kUserStartup + "Sub\\c.lnk", kCommonStartup + "common.lnk"}));
   EXPECT_EQ(scan.shortcuts[0].command, "C:\\Tools\\a.exe");  // no trailing blank without arguments
   EXPECT_EQ(scan.shortcuts[1].command, "C:\\Tools\\a.exe -x");
   EXPECT_EQ(scan.shortcuts[1].program, "C:\\Tools\\a.exe");
@@ -129,8 +131,9 @@ TEST_F(Scan, ItemsSwitchedOffInWindowsAreMarked) {
 }
 
 TEST_F(Scan, StartupFoldersComeFromTheShellAndFromTheDefaultProfileOnlyWhenItFails) {
-  registry.PutString("HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                     "Startup", "%USERPROFILE%\\Start Menu\\Programs\\Startup", reg::kTypeExpandString);
+  registry.PutString(
+      "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+      "Startup", "%USERPROFILE%\\Start Menu\\Programs\\Startup", reg::kTypeExpandString);
   StartupFolders fromShell = GetStartupFolders(shell, registry, env);
   EXPECT_EQ(fromShell.currentUser, kUserStartup);
   EXPECT_EQ(fromShell.allUsers, kCommonStartup);

@@ -41,7 +41,7 @@ struct Original {
   std::string location;   // full value path, or the shortcut file
   std::string command;
   std::uint32_t type = reg::kTypeString;
-  std::string bytes;      // shortcut: the file
+  std::string bytes;  // shortcut: the file
 };
 
 struct Figures {
@@ -68,10 +68,10 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
     std::string ini = "[MainSettings]\r\nSystemTray=0\r\n\r\n[Backup]\r\n";
     for (int i = 0; i < 296 && GetParam() % 4 >= 2; ++i) {
       const std::string n = std::to_string(slots[static_cast<size_t>(i)]);
-      ini += GetParam() % 4 == 2
-                 ? "AutoStart" + n + "BackupDir=C:\\Junk\\" + n + ".lnk\r\nAutoStart" + n + "BackupFilename=junk " + n + ".lnk\r\n"
-                 : "Registry" + n + "Backup=HKEY_CURRENT_USER\\Software\\Junk\\" + n + "\r\nRegistry" + n +
-                       "BackupValue=junk.exe\r\n";
+      ini += GetParam() % 4 == 2 ? "AutoStart" + n + "BackupDir=C:\\Junk\\" + n + ".lnk\r\nAutoStart" + n +
+                                       "BackupFilename=junk " + n + ".lnk\r\n"
+                                 : "Registry" + n + "Backup=HKEY_CURRENT_USER\\Software\\Junk\\" + n +
+                                       "\r\nRegistry" + n + "BackupValue=junk.exe\r\n";
     }
     fs.PutFile(kIni, ini);
   }
@@ -79,12 +79,15 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
   int Pick(size_t n) { return static_cast<int>(std::uniform_int_distribution<size_t>(0, n - 1)(rng)); }
   bool Chance(double p) { return std::bernoulli_distribution(p)(rng); }
   template <typename T>
-  const T& Any(const std::vector<T>& v) { return v[static_cast<size_t>(Pick(v.size()))]; }
+  const T& Any(const std::vector<T>& v) {
+    return v[static_cast<size_t>(Pick(v.size()))];
+  }
 
   bool Live(const Original& o) const {
     if (o.shortcut) return fs.Contents(o.location) == o.bytes;
     auto v = registry.GetValue(o.key, o.name);
-    return v && v->type == o.type && std::string(v->data.begin(), std::find(v->data.begin(), v->data.end(), 0)) == o.command;
+    return v && v->type == o.type &&
+           std::string(v->data.begin(), std::find(v->data.begin(), v->data.end(), 0)) == o.command;
   }
   bool Occupied(const std::string& key, const std::string& name, bool shortcut) {
     return shortcut ? fs.Exists(name) : registry.GetValue(key, name).has_value();
@@ -134,9 +137,12 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
 
   void Count(const BackupResult& r) {
     if (r.ok()) return;
-    if (r.status == BackupStatus::NoFreeRecord) ++figures.noFreeRecord;
-    else if (r.status == BackupStatus::DestinationTaken) ++figures.destinationTaken;
-    else ++figures.otherFailures;
+    if (r.status == BackupStatus::NoFreeRecord)
+      ++figures.noFreeRecord;
+    else if (r.status == BackupStatus::DestinationTaken)
+      ++figures.destinationTaken;
+    else
+      ++figures.otherFailures;
   }
 
   void ImportStep(bool all) {
@@ -185,12 +191,17 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
     for (const std::string& entry : entries) {
       std::string call = ProgramOfCommand(fs, env, entry);
       switch (Pick(4)) {
-        case 0: call = sequora::ToUpper(call); break;
-        case 1: call = fs.ShortPathName(call).empty() ? call : fs.ShortPathName(call); break;
+        case 0:
+          call = sequora::ToUpper(call);
+          break;
+        case 1:
+          call = fs.ShortPathName(call).empty() ? call : fs.ShortPathName(call);
+          break;
         case 2:
           if (call.rfind("C:\\Program Files\\", 0) == 0) call = "%ProgramFiles%" + call.substr(16);
           break;
-        default: break;
+        default:
+          break;
       }
       AutostartCheckResult r = check.CheckWindowsAutostart(call, remove);
       ++figures.questions;
@@ -199,7 +210,10 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
     figures.scans += check.Scans();
     for (const std::string& location : offBefore) {
       bool stillThere = location.rfind("HKEY_", 0) == 0
-                            ? registry.GetValue(location.substr(0, location.rfind('\\')), location.substr(location.rfind('\\') + 1)).has_value()
+                            ? registry
+                                  .GetValue(location.substr(0, location.rfind('\\')),
+                                            location.substr(location.rfind('\\') + 1))
+                                  .has_value()
                             : fs.FileExists(location);
       EXPECT_TRUE(stillThere) << "switched-off item taken out: " << location;
     }
@@ -208,11 +222,21 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
   void ArmOneFailure() {
     ++figures.armed;
     switch (Pick(5)) {
-      case 0: fs.FailNext(FakeFileSystem::Op::MovePath); break;
-      case 1: fs.FailNext(FakeFileSystem::Op::RenameOver); break;  // a settings write
-      case 2: fs.FailMutation(1 + Pick(6)); break;                 // any write, move or folder
-      case 3: registry.FailCall(FakeRegistry::Op::SetValue, 1 + Pick(2)); break;
-      default: registry.FailCall(FakeRegistry::Op::DeleteValue, 1 + Pick(2)); break;
+      case 0:
+        fs.FailNext(FakeFileSystem::Op::MovePath);
+        break;
+      case 1:
+        fs.FailNext(FakeFileSystem::Op::RenameOver);
+        break;  // a settings write
+      case 2:
+        fs.FailMutation(1 + Pick(6));
+        break;  // any write, move or folder
+      case 3:
+        registry.FailCall(FakeRegistry::Op::SetValue, 1 + Pick(2));
+        break;
+      default:
+        registry.FailCall(FakeRegistry::Op::DeleteValue, 1 + Pick(2));
+        break;
     }
   }
   void Disarm() {
@@ -239,7 +263,9 @@ class AutostartSimulation : public AutostartMachine, public ::testing::WithParam
         places += o.shortcut ? fs.Contents(kBackupDir + it->second) == o.bytes
                              : it->second == o.command + "|" + std::to_string(o.type);
       ASSERT_EQ(places, 1) << "step " << step << ", item " << o.id << " at " << o.location;
-      if (!live) ASSERT_TRUE(list.Contains(o.command)) << "step " << step << ": out of Windows, not listed: " << o.command;
+      if (!live)
+        ASSERT_TRUE(list.Contains(o.command))
+            << "step " << step << ": out of Windows, not listed: " << o.command;
     }
     ASSERT_EQ(fs.Contents(kBackupDir + "App.lnk"), kForeign) << "step " << step;
   }
@@ -261,13 +287,20 @@ TEST_P(AutostartSimulation, EveryItemIsInExactlyOnePlaceAfterEveryStep) {
       NewItem();
     } else {
       if (Chance(0.35)) ArmOneFailure();
-      if (action < 40) ImportStep(false);
-      else if (action < 46) ImportStep(true);
-      else if (action < 64) RestoreStep(false);
-      else if (action < 70) RestoreStep(true);
-      else if (action < 92) RunStep();
-      else if (action < 96) list.refuseAll = !list.refuseAll;
-      else list.capacity = list.capacity == 101 ? static_cast<int>(list.entries.size()) : 101;
+      if (action < 40)
+        ImportStep(false);
+      else if (action < 46)
+        ImportStep(true);
+      else if (action < 64)
+        RestoreStep(false);
+      else if (action < 70)
+        RestoreStep(true);
+      else if (action < 92)
+        RunStep();
+      else if (action < 96)
+        list.refuseAll = !list.refuseAll;
+      else
+        list.capacity = list.capacity == 101 ? static_cast<int>(list.entries.size()) : 101;
       Disarm();
     }
     ++figures.steps;
@@ -275,12 +308,13 @@ TEST_P(AutostartSimulation, EveryItemIsInExactlyOnePlaceAfterEveryStep) {
     if (HasFatalFailure()) return;
   }
   figures.fired = fs.InjectedFailures() + registry.InjectedFailures();
-  std::cout << "seed " << GetParam() << ": steps " << figures.steps << ", items " << items.size() << ", failures armed "
-            << figures.armed << " fired " << figures.fired << ", imports " << figures.imports << " (refused "
-            << figures.refused << "), take-outs " << figures.takeOuts << ", restores " << figures.restores
-            << ", run questions " << figures.questions << " with " << figures.scans << " scans, no free record "
-            << figures.noFreeRecord << ", place taken " << figures.destinationTaken << ", other failed steps "
-            << figures.otherFailures << ", file reads " << fs.Calls(FakeFileSystem::Op::ReadFile) << "\n";
+  std::cout << "seed " << GetParam() << ": steps " << figures.steps << ", items " << items.size()
+            << ", failures armed " << figures.armed << " fired " << figures.fired << ", imports "
+            << figures.imports << " (refused " << figures.refused << "), take-outs " << figures.takeOuts
+            << ", restores " << figures.restores << ", run questions " << figures.questions << " with "
+            << figures.scans << " scans, no free record " << figures.noFreeRecord << ", place taken "
+            << figures.destinationTaken << ", other failed steps " << figures.otherFailures << ", file reads "
+            << fs.Calls(FakeFileSystem::Op::ReadFile) << "\n";
   EXPECT_GT(figures.takeOuts, 0);
   EXPECT_GT(figures.restores, 0);
 }

@@ -87,7 +87,8 @@ TEST_F(DuplicateCheck, OneScanPerRunPlusOneAfterEachTakeOut) {
   int takeOuts = 0;
   for (int entry = 1; entry <= 101; ++entry) {
     const bool remove = entry % 2 == 0;
-    AutostartCheckResult r = check.CheckWindowsAutostart("C:\\p" + std::to_string(entry % 20) + ".exe", remove);
+    AutostartCheckResult r =
+        check.CheckWindowsAutostart("C:\\p" + std::to_string(entry % 20) + ".exe", remove);
     takeOuts += r.takenOut;
   }
   EXPECT_EQ(takeOuts, 5);  // p2, p4, ... p10 with remove doubles, the odd ones only found

@@ -29,12 +29,20 @@ class Records : public ::testing::Test {
 }  // namespace
 
 TEST_F(Records, EveryRegistrySlotIsReadAndANewRecordTakesTheFirstFreeOne) {
-  File("Registry1Backup=" + kRun + "A\r\nRegistry1BackupValue=C:\\a.exe\r\n"
+  File("Registry1Backup=" + kRun +
+       "A\r\nRegistry1BackupValue=C:\\a.exe\r\n"
        "Registry2Backup=\r\nRegistry2BackupValue=\r\n"
-       "Registry3Backup=" + kRun + "C\r\nRegistry3BackupValue=%SystemRoot%\\c.exe\r\n"
-       "Registry300Backup=" + kRun + "Z\r\nRegistry300BackupValue=C:\\z%x%.exe\r\nRegistry300BackupType=REG_SZ\r\n"
-       "Registry301Backup=" + kRun + "beyond\r\nRegistry02Backup=" + kRun + "not slot 2\r\n"
-       "Registry1Backup=" + kRun + "a later copy\r\n");
+       "Registry3Backup=" +
+       kRun +
+       "C\r\nRegistry3BackupValue=%SystemRoot%\\c.exe\r\n"
+       "Registry300Backup=" +
+       kRun +
+       "Z\r\nRegistry300BackupValue=C:\\z%x%.exe\r\nRegistry300BackupType=REG_SZ\r\n"
+       "Registry301Backup=" +
+       kRun + "beyond\r\nRegistry02Backup=" + kRun +
+       "not slot 2\r\n"
+       "Registry1Backup=" +
+       kRun + "a later copy\r\n");
   BackupRecordSet set = Load();
   ASSERT_EQ(set.registry.size(), 3u);
   EXPECT_EQ(set.registry[0].path, kRun + "A");
@@ -54,7 +62,8 @@ TEST_F(Records, ShortcutRecordsWithGapsAreAllListedAndFullSetsHaveNoFreeSlot) {
   for (int n = 1; n <= kBackupSlots; ++n) {
     if (n == 7) continue;
     const std::string k = "AutoStart" + std::to_string(n);
-    lines += k + "BackupDir=C:\\S\\" + std::to_string(n) + ".lnk\r\n" + k + "BackupFilename=" + std::to_string(n) + ".lnk\r\n";
+    lines += k + "BackupDir=C:\\S\\" + std::to_string(n) + ".lnk\r\n" + k +
+             "BackupFilename=" + std::to_string(n) + ".lnk\r\n";
   }
   File(lines);
   BackupRecordSet set = Load();
@@ -66,7 +75,8 @@ TEST_F(Records, ShortcutRecordsWithGapsAreAllListedAndFullSetsHaveNoFreeSlot) {
 
 TEST_F(Records, WrittenRecordsReadBackExactlyAndClearedOnesFreeTheirSlot) {
   File("");
-  const std::string longValue = "\"C:\\Program Files (x86)\\" + std::string(160, 'v') + "\\tool.exe\" --flag \"x\"";
+  const std::string longValue =
+      "\"C:\\Program Files (x86)\\" + std::string(160, 'v') + "\\tool.exe\" --flag \"x\"";
   ASSERT_TRUE(records.WriteRegistry(4, kRun + "Quoted", longValue, reg::kTypeExpandString));
   ASSERT_TRUE(records.WriteShortcut(2, "C:\\Start\\'quoted'.lnk", "'quoted' (2).lnk"));
   BackupRecordSet set = Load();

@@ -27,7 +27,8 @@ namespace {
 
 constexpr char kRunSubKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kUserRun = std::string("HKEY_CURRENT_USER\\") + kRunSubKey + "\\";
-const std::string kMachineRun32 = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+const std::string kMachineRun32 =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 
 // Every program is welcome in the list.
 class AcceptingList : public ProgramListEditor {
@@ -52,7 +53,8 @@ Read ReadValue(HKEY root, const char* subKey, const std::string& name, REGSAM vi
   if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE | view, key.Put()) != ERROR_SUCCESS) return r;
   char buffer[1024] = {};
   DWORD size = sizeof buffer;
-  if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &r.type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &r.type, reinterpret_cast<BYTE*>(buffer), &size) !=
+      ERROR_SUCCESS)
     return r;
   r.found = true;
   r.data = buffer;
@@ -124,10 +126,14 @@ class RealAutostart : public ::testing::Test {
 }  // namespace
 
 TEST_F(RealAutostart, TakenOutAndRestoredItemsComeBackAsTheyWere) {
-  WriteValue(HKEY_CURRENT_USER, kRunSubKey, valueExpand_, REG_EXPAND_SZ, "%SystemRoot%\\system32\\notepad.exe /seqtest");
-  WriteValue(HKEY_LOCAL_MACHINE, kRunSubKey, value32_, REG_SZ, "\"C:\\seqtest\\tool32.exe\" -x", KEY_WOW64_32KEY);
-  ASSERT_TRUE(CreateShortcut(links_, "C:\\windows\\notepad.exe", userStartup_ + linkName_, "user", "", "", "", 0));
-  ASSERT_TRUE(CreateShortcut(links_, "C:\\windows\\regedit.exe", commonStartup_ + linkName_, "common", "", "", "", 0));
+  WriteValue(HKEY_CURRENT_USER, kRunSubKey, valueExpand_, REG_EXPAND_SZ,
+             "%SystemRoot%\\system32\\notepad.exe /seqtest");
+  WriteValue(HKEY_LOCAL_MACHINE, kRunSubKey, value32_, REG_SZ, "\"C:\\seqtest\\tool32.exe\" -x",
+             KEY_WOW64_32KEY);
+  ASSERT_TRUE(
+      CreateShortcut(links_, "C:\\windows\\notepad.exe", userStartup_ + linkName_, "user", "", "", "", 0));
+  ASSERT_TRUE(CreateShortcut(links_, "C:\\windows\\regedit.exe", commonStartup_ + linkName_, "common", "", "",
+                             "", 0));
   const std::string userBytes = Bytes(userStartup_ + linkName_);
   const std::string commonBytes = Bytes(commonStartup_ + linkName_);
 
@@ -137,7 +143,8 @@ TEST_F(RealAutostart, TakenOutAndRestoredItemsComeBackAsTheyWere) {
   std::vector<AutostartItem> ours;
   for (const auto* items : {&lists.registryItems, &lists.shortcutItems})
     for (const AutostartItem& item : *items)
-      if (item.location.find("SeqTest") != std::string::npos && item.location.find(std::to_string(GetCurrentProcessId())) != std::string::npos)
+      if (item.location.find("SeqTest") != std::string::npos &&
+          item.location.find(std::to_string(GetCurrentProcessId())) != std::string::npos)
         ours.push_back(item);
   ASSERT_EQ(ours.size(), 4u);
   EXPECT_EQ(ours[0].location, kUserRun + valueExpand_);
@@ -191,7 +198,8 @@ TEST_F(RealAutostart, AFolderLinkBackToTheStartupFolderIsNotFollowed) {
   auto listing = fs_.ListDirectory(folder + "*.*");
   ASSERT_TRUE(listing);
   bool reported = false;
-  for (const auto& e : *listing) reported = reported || (e.name == "Loop" && e.isDirectory && e.isReparsePoint);
+  for (const auto& e : *listing)
+    reported = reported || (e.name == "Loop" && e.isDirectory && e.isReparsePoint);
   EXPECT_TRUE(reported);
   std::vector<std::string> found = FindShortcutFiles(fs_, folder);
   EXPECT_EQ(found, std::vector<std::string>{folder + "Inside.lnk"});
@@ -200,11 +208,15 @@ TEST_F(RealAutostart, AFolderLinkBackToTheStartupFolderIsNotFollowed) {
 
 TEST_F(RealAutostart, ScanFigureFor200ValuesAnd200Shortcuts) {
   for (int k = 0; k < 200; ++k) {
-    const std::string program = "C:\\seqfig\\vendor " + std::to_string(k) + "\\program " + std::to_string(k) + ".exe";
-    WriteValue(HKEY_CURRENT_USER, kRunSubKey, "SeqFig " + std::to_string(k), REG_SZ, "\"" + program + "\" /background");
-    const std::string folder = userStartup_ + "SeqFig\\Group " + std::to_string(k / 20) + "\\Sub " + std::to_string(k % 5);
+    const std::string program =
+        "C:\\seqfig\\vendor " + std::to_string(k) + "\\program " + std::to_string(k) + ".exe";
+    WriteValue(HKEY_CURRENT_USER, kRunSubKey, "SeqFig " + std::to_string(k), REG_SZ,
+               "\"" + program + "\" /background");
+    const std::string folder =
+        userStartup_ + "SeqFig\\Group " + std::to_string(k / 20) + "\\Sub " + std::to_string(k % 5);
     std::filesystem::create_directories(folder);
-    ASSERT_TRUE(CreateShortcut(links_, program, folder + "\\Link " + std::to_string(k) + ".lnk", "-tray", "", "", "", 0));
+    ASSERT_TRUE(CreateShortcut(links_, program, folder + "\\Link " + std::to_string(k) + ".lnk", "-tray", "",
+                               "", "", 0));
   }
   AutostartScanner scanner(Platform());
   auto millisecondsOf = [](auto&& work) {
@@ -222,6 +234,6 @@ TEST_F(RealAutostart, ScanFigureFor200ValuesAnd200Shortcuts) {
   EXPECT_EQ(values, 200u);
   EXPECT_EQ(links, 200u);
   std::cout << "[figure] scan of " << scan.registry.size() << " Run values and " << scan.shortcuts.size()
-            << " shortcuts under Wine: " << took << " ms (again: registry " << registryOnly << " ms, Startup folder "
-            << foldersOnly << " ms)\n";
+            << " shortcuts under Wine: " << took << " ms (again: registry " << registryOnly
+            << " ms, Startup folder " << foldersOnly << " ms)\n";
 }

@@ -6,8 +6,10 @@ namespace sequora::platform {
 
 class FakeShellFolders : public ShellFolders {
  public:
-  std::optional<std::string> startup = "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
-  std::optional<std::string> commonStartup = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp";
+  std::optional<std::string> startup =
+      "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
+  std::optional<std::string> commonStartup =
+      "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp";
   int calls = 0;
 
   std::optional<std::string> FolderPath(Folder folder) override;
