@@ -20,6 +20,8 @@ enum class [[nodiscard]] FileCreation {
 struct DirEntry {
   std::string name;  // long name, no folder
   bool isDirectory = false;
+  // A junction or symbolic link: a walk that follows it can meet the same folder again.
+  bool isReparsePoint = false;
 };
 
 class FileSystem {
