@@ -152,8 +152,8 @@ std::optional<BackupRecordSet> BackupRecords::Load() {
 }
 
 bool BackupRecords::Write(const std::vector<std::pair<std::string, std::string>>& keyValues) {
-  Ini ini(fs_);
-  return ini.WriteIniValues(section::kBackup, keyValues, iniPath_, true);
+  // As given: the records are read as stored, as older versions wrote them.
+  return Ini(fs_).WriteValues(section::kBackup, keyValues, iniPath_, true, IniValueForm::AsGiven) == IniWrite::Written;
 }
 
 bool BackupRecords::WriteShortcut(int slot, const std::string& sourcePath, const std::string& backupName) {

@@ -33,13 +33,13 @@ IniWrite Ini::WriteValue(const std::string& section, const std::string& key, con
 
 IniWrite Ini::WriteValues(const std::string& section,
                           const std::vector<std::pair<std::string, std::string>>& keyValues,
-                          const std::string& fileName, bool createIfMissing) {
+                          const std::string& fileName, bool createIfMissing, IniValueForm form) {
   for (const auto& [key, value] : keyValues) {
     if (!IniCanStore(section, key, value)) return IniWrite::Refused;
   }
   if (keyValues.empty()) return IniWrite::Written;  // nothing to write: no file made, none touched
   auto apply = [&](std::string text) {
-    for (const auto& [key, value] : keyValues) text = *SetIniValue(text, section, key, value);
+    for (const auto& [key, value] : keyValues) text = *SetIniValue(text, section, key, value, form);
     return text;
   };
   const std::string path = MakeFullPath(fileName);

@@ -14,6 +14,7 @@
 
 #include "platform/FileSystem.h"
 #include "storage/IniSnapshot.h"
+#include "storage/IniText.h"
 
 namespace sequora::storage {
 
@@ -47,7 +48,8 @@ class Ini {
   // refused pair refuses all.
   IniWrite WriteValues(const std::string& section,
                        const std::vector<std::pair<std::string, std::string>>& keyValues,
-                       const std::string& fileName, bool createIfMissing);
+                       const std::string& fileName, bool createIfMissing,
+                       IniValueForm form = IniValueForm::ReadsBack);
   // WriteValue and WriteValues as a yes/no (true when written), for callers that have not moved
   // to the checked forms yet.
   bool WriteIni(const std::string& section, const std::string& key, const std::string& value,

@@ -125,11 +125,11 @@ std::optional<std::string> LookupIniValue(std::string_view text, std::string_vie
 }
 
 std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
-                                       std::string_view key, std::string_view value) {
+                                       std::string_view key, std::string_view value, IniValueForm form) {
   if (!IniCanStore(section, key, value)) return std::nullopt;
   const std::string wantSection = TrimIniSection(section);
   const std::string wantKey = TrimIniBlanks(key);
-  const std::string stored = StoredValue(value);
+  const std::string stored = form == IniValueForm::ReadsBack ? StoredValue(value) : std::string(value);
   const std::string newLine = wantKey + "=" + stored + "\r\n";
 
   IniLineReader reader(text);

@@ -76,7 +76,13 @@ std::optional<std::string> LookupIniValue(std::string_view text, std::string_vie
 // Reading the key back gives `value` without its surrounding blanks, byte for byte: a value that
 // is enclosed in matching quotes is stored with one more pair of double quotes, since readers
 // strip one. nullopt, and nothing changes, when IniCanStore refuses the write.
+// How a value is put on its line: so that a reader gets it back (one more pair of quotes around a
+// value that is itself enclosed in quotes), or as given, for records that Sequora reads as stored
+// and that older versions wrote that way (section Backup).
+enum class IniValueForm { ReadsBack, AsGiven };
+
 std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
-                                       std::string_view key, std::string_view value);
+                                       std::string_view key, std::string_view value,
+                                       IniValueForm form = IniValueForm::ReadsBack);
 
 }  // namespace sequora::storage
