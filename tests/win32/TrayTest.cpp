@@ -111,6 +111,36 @@ TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   EXPECT_FALSE(ShellHasIcon(window, systemTray.IconData.id));
 }
 
+TEST(FormWindow, AWindowShownWhileAPinnedOneIsUpLeavesItTheKeyboard) {
+  test::StartUi();
+  Dialog pinned, other;
+  pinned.SetTopmost(true);
+  other.Move(3000, 3000, 4500, 3000);
+  auto pinnedView = std::make_unique<ui::win32::FormWindow>(pinned);
+  auto otherView = std::make_unique<ui::win32::FormWindow>(other);
+  pinned.Show();
+  test::Pump();
+  HWND top = ui::win32::WindowHandleOf(pinned);
+  ASSERT_EQ(::GetActiveWindow(), top);
+
+  other.Show();
+  test::Pump();
+  EXPECT_TRUE(::IsWindowVisible(ui::win32::WindowHandleOf(other)));
+  EXPECT_EQ(::GetActiveWindow(), top);
+  other.Activate();  // asked for: it gets it
+  test::Pump();
+  EXPECT_EQ(::GetActiveWindow(), ui::win32::WindowHandleOf(other));
+
+  // Without a pinned window, showing activates as usual.
+  other.Hide();
+  pinned.Hide();
+  other.Show();
+  test::Pump();
+  EXPECT_EQ(::GetActiveWindow(), ui::win32::WindowHandleOf(other));
+  otherView.reset();
+  pinnedView.reset();
+}
+
 TEST(FormWindow, PinsActivatesAndDragsTheFormsWindow) {
   test::StartUi();
   Dialog form;

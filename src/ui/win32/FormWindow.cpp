@@ -22,6 +22,25 @@ bool Intersect(const RECT& a, const RECT& b) {
   RECT r;
   return ::IntersectRect(&r, &a, &b) != FALSE;
 }
+
+// Is one of this thread's form windows pinned on top (and shown), other than `except`?
+bool PinnedWindowShown(HWND except) {
+  struct Search {
+    HWND except;
+    bool found = false;
+  } search{except};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        if (hwnd != s.except && ::IsWindowVisible(hwnd) && (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+            dynamic_cast<FormWindow*>(Window::FromHandle(hwnd)))
+          s.found = true;
+        return s.found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 }  // namespace
 
 FormWindow::FormWindow(Form& form) : form_(form), dpi_(SystemDpi()) {
@@ -210,11 +229,18 @@ void FormWindow::ApplyVisibility() {
   if (!form_.Visible()) {
     ::ShowWindow(Handle(), SW_HIDE);
   } else {
+    // A window shown while one of ours is pinned on top leaves it the activation: the pinned
+    // window asks something (the group confirmation) and keeps the keyboard. It also stays on
+    // top under Wine, whose X11 driver raises the window that gets the focus over pinned ones.
+    const bool leaveActivation = !form_.Topmost() && PinnedWindowShown(Handle());
     switch (form_.State()) {
       case WindowState::Minimized: ::ShowWindow(Handle(), ::IsWindowVisible(Handle()) ? SW_MINIMIZE : SW_SHOWMINIMIZED); break;
       case WindowState::Maximized: ::ShowWindow(Handle(), SW_SHOWMAXIMIZED); break;
       case WindowState::Normal:
-        ::ShowWindow(Handle(), ::IsIconic(Handle()) || ::IsZoomed(Handle()) ? SW_RESTORE : SW_SHOW);
+        if (leaveActivation)
+          ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        else
+          ::ShowWindow(Handle(), ::IsIconic(Handle()) || ::IsZoomed(Handle()) ? SW_RESTORE : SW_SHOW);
         break;
     }
   }
