@@ -44,8 +44,10 @@ bool ShellHasIcon(HWND window, UINT id) {
 struct Recorder : platform::TrayListener {
   std::vector<std::pair<std::uint32_t, int>> mouse;
   int taskbarCreated = 0;
+  std::vector<bool> balloons;  // clicked, per closed balloon
   void TrayMouseMessage(std::uint32_t id, int message) override { mouse.push_back({id, message}); }
   void TaskbarCreated() override { ++taskbarCreated; }
+  void TrayBalloonClosed(std::uint32_t, bool clicked) override { balloons.push_back(clicked); }
 };
 
 struct Dialog : ui::Form {
@@ -83,6 +85,28 @@ TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
   EXPECT_FALSE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
   ::SendMessageA(tray.Window(), 512, 7, WM_LBUTTONUP);  // a removed icon reports nothing
   EXPECT_EQ(recorder.mouse.size(), 1u);
+  tray.RemoveListener(&recorder);
+}
+
+TEST(Win32Tray, ShowsABalloonAndReportsItsEnd) {
+  test::StartUi();
+  Win32Tray tray;
+  Recorder recorder;
+  tray.SetListener(&recorder);
+  ASSERT_TRUE(tray.NotifyIcon(TrayMessage::Add, Record("Sequora 1.3 Beta")));
+  TrayIconData balloon = Record("");
+  balloon.flags = TrayIconData::kInfoValid;
+  balloon.infoTitle = "Sequora";
+  balloon.info = "Startup list done: 3 programs started.";
+  balloon.infoFlags = TrayIconData::kInfoIcon;
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Modify, balloon));
+
+  // The shell's reports, with the callback message: shown (nothing to do), clicked, timed out.
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONSHOW);
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONUSERCLICK);
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONTIMEOUT);
+  EXPECT_EQ(recorder.balloons, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
   tray.RemoveListener(&recorder);
 }
 
