@@ -60,6 +60,10 @@ bool Sequencer::BeginTick(RunTimer timer) {
 
 void Sequencer::Tick(RunTimer timer) {
   if (!BeginTick(timer)) return;
+  if (phase_ == RunPhase::Ending) {
+    if (++endingTicks_ >= kEndNoticeSeconds) FinishRun();
+    return;
+  }
   if (timer == RunTimer::Countdown)
     CountdownTick();
   else
@@ -94,7 +98,7 @@ void Sequencer::WaitTick() {
 // ---- The run -----------------------------------------------------------------------------------
 
 void Sequencer::RunStartupList() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   // A run in progress (resumed after the countdown) is replaced: its wait is dropped.
   phase_ = RunPhase::Running;
   paused_ = false;
@@ -173,7 +177,7 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
   const std::string delay = entry->StartupDelay;
   if (entry->ConfirmMessageBoxNr >= 1) view_.OpenGroupConfirmation(currentEntry_, entry->ConfirmMessageBoxNr);
   RebuildStatus(currentEntry_);
-  if (RunEnded()) return true;
+  if (RunOver()) return true;
 
   if (auto seconds = ToInt16(delay)) waitLength_ = *seconds;
   WaitStartupDelay(waitLength_);
@@ -183,7 +187,7 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
 // delay + 1 passes (a delay of 0 still waits for one tick); the first pass ends at the next tick,
 // which can come in less than a second. A negative delay makes no pass at all.
 void Sequencer::WaitStartupDelay(int delay) {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   view_.SetTimer(RunTimer::Wait, true);
   ShowSeconds(std::to_string(delay));
   waitText_ = next_;
@@ -224,7 +228,7 @@ void Sequencer::WaitTickSeen() {
 void Sequencer::FinishWait() {
   phase_ = RunPhase::Running;
   LaunchCurrentEntry();
-  if (RunEnded()) return;
+  if (RunOver()) return;
   ++currentEntry_;
   RunEntries();
 }
@@ -234,6 +238,7 @@ void Sequencer::LaunchCurrentEntry() {
   if (!entry) return;
   if (!entry->Skip && !(entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
     entry->Done = true;
+    ++started_;
     const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
     const std::string dir = GetLongPath(fs_, row[0]);
     const std::string command = QuoteIfSpaces(Trim(dir + row[1]));
@@ -257,17 +262,52 @@ void Sequencer::Stop() {
   view_.SetTimer(RunTimer::Wait, false);
 }
 
-// The list is done: nothing may stay in the notification area, and the program ends.
+// The list is done: the user learns what the run did before the program ends.
 void Sequencer::EndRun() {
+  if (RunOver()) return;
+  phase_ = RunPhase::Ending;  // before the notice: whatever the window does meanwhile finds the run over
+  paused_ = false;            // a pass-over while paused ends the run too; its notice must count down
+  endingTicks_ = 0;
+  view_.SetTimer(RunTimer::Countdown, false);
+  if (!view_.ShowEndNotice(EndNoticeText())) {
+    FinishRun();
+    return;
+  }
+  view_.SetTimer(RunTimer::Wait, true);
+}
+
+// Nothing may stay in the notification area, and the program ends.
+void Sequencer::FinishRun() {
   if (RunEnded()) return;
   Stop();
   view_.RunFinished();
 }
 
+void Sequencer::EndNoticeClosed(bool clicked) {
+  if (phase_ != RunPhase::Ending) return;
+  if (clicked && !log_.LogText().empty() && settings_.GenerateLogFile) log_.GetLog();
+  FinishRun();
+}
+
+std::string Sequencer::EndNoticeText() const {
+  std::string text = "Startup list done: ";
+  if (started_ == 0)
+    text += "no program was started.";
+  else if (started_ == 1)
+    text += "1 program started.";
+  else
+    text += std::to_string(started_) + " programs started.";
+  // Only the log file can be opened without holding the end up (the other way is a message box).
+  if (!log_.LogText().empty())
+    text += settings_.GenerateLogFile ? "\nSome did not go as planned: click here to see the log."
+                                      : "\nSome did not go as planned.";
+  return text;
+}
+
 // ---- What the user can do ----------------------------------------------------------------------
 
 void Sequencer::PAUSE_SWITCH() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   if (view_.TimerOn(RunTimer::Countdown) || view_.TimerOn(RunTimer::Wait)) {
     view_.ShowPaused(true);
     ShowSeconds("PAUSE");
@@ -290,7 +330,7 @@ void Sequencer::PAUSE_SWITCH() {
 }
 
 void Sequencer::StartNextNow() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   view_.EnableStartNow(false);
   countdown_ = 0;
   if (!paused_) {
@@ -305,7 +345,7 @@ void Sequencer::StartNextNow() {
 }
 
 void Sequencer::SkipNext() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   if (storage::ProgramEntry* current = list_.At(currentEntry_)) current->Done = true;
   ++currentEntry_;
   view_.EnableStartNow(true);

@@ -206,7 +206,7 @@ TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettin
   std::vector<std::string> started;
   for (const auto& s : fakes.launcher.started) started.push_back(s.commandLine);
   EXPECT_EQ(started, (std::vector<std::string>{"C:\\P\\a.exe", "C:\\P\\c.exe"}));  // b.exe is disabled
-  EXPECT_TRUE(fakes.windows.Ended());
+  EXPECT_TRUE(f.sequencer.RunOver());
   // The run moved the window on to the group it met next; nobody answered.
   EXPECT_TRUE(Box().Visible());
   EXPECT_EQ(Box().GetCurGroupNR(), 2);

@@ -99,8 +99,8 @@ TEST_F(Form1Test, GarbageNumbersLeaveTheMembersAtTheirPreviousValues) {
   EXPECT_EQ(f.MainSettings().ProgramDelayDefault, 0);
   EXPECT_EQ(f.Label1.Caption(), "0");
   EXPECT_EQ(f.State(), ui::WindowState::Normal);
-  Advance(1000);  // the countdown is over at once: the first tick runs the empty list and ends
-  EXPECT_TRUE(fakes.windows.Ended());
+  Advance(1000);  // the countdown is over at once: the first tick runs the empty list
+  EXPECT_TRUE(f.sequencer.RunOver());
 }
 
 TEST_F(Form1Test, SecondInstanceBringsTheFirstToTheFrontAndTouchesNothing) {
