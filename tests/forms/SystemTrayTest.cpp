@@ -123,3 +123,12 @@ TEST_F(SystemTrayTest, ABalloonNeedsTheIconAndReportsHowItWent) {
   shell.shellRunning = false;
   EXPECT_FALSE(tray.ShowBalloon("Sequora", "nobody sees this"));
 }
+
+TEST_F(SystemTrayTest, EnterOnTheIconChosenWithTheKeyboardRestoresTheTarget) {
+  Add("tip");
+  shell.SendMouseMessage(0x400);  // NIN_SELECT follows a click's own messages: nothing more
+  EXPECT_FALSE(target.Visible());
+  shell.SendMouseMessage(forms::traymouse::kKeySelect);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_FALSE(tray.Loaded());
+}

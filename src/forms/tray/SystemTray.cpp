@@ -80,7 +80,8 @@ void SystemTray::Form_MouseMove(int mouseMessage) {
   // The menu opens when the right button comes up again (517), as context menus do.
   const bool rightDown = mouseMessage == traymouse::kRightUp;
   const bool leftUp = mouseMessage == traymouse::kLeftUp;
-  const bool doubleClick = mouseMessage == traymouse::kLeftDoubleClick;
+  const bool doubleClick =
+      mouseMessage == traymouse::kLeftDoubleClick || mouseMessage == traymouse::kKeySelect;
 
   if (MenuOnRightClick && (leftUp || rightDown)) {
     std::string caption = Popup(MenuString);

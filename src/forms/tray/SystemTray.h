@@ -4,7 +4,8 @@
 // and removes it on exit. Releasing the left button on the icon (or a double click) brings the
 // target window back and unloads SystemTray, which removes the icon. With MenuOnRightClick a
 // click opens the popup menu built from MenuString instead and hands the chosen caption to
-// OnTrayMenu; only a double click then brings the window back.
+// OnTrayMenu; only a double click then brings the window back. From the keyboard (the icon
+// selected with Win+B and the arrows), Enter or Space brings the window back.
 //
 // SystemTray is a ui::Form that is never shown: it is loaded while it owns an icon, and unloading
 // it (also by the main window at shutdown) removes the icon. The platform's tray (platform::Tray)
@@ -28,6 +29,7 @@ inline constexpr int kLeftUp = 514;
 inline constexpr int kLeftDoubleClick = 515;
 inline constexpr int kRightDown = 516;
 inline constexpr int kRightUp = 517;
+inline constexpr int kKeySelect = 0x401;  // NIN_KEYSELECT: Enter or Space on the icon
 }  // namespace traymouse
 
 class SystemTray : public ui::Form, private platform::TrayListener {
