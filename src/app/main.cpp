@@ -11,6 +11,7 @@
 #include "ui/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Launcher.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
@@ -38,8 +39,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::lnk::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
   platform::win32::Win32ShellLinks shellLinks(&portableLinks);
   platform::win32::Win32Tray tray;
+  platform::win32::Win32Icons icons;
   platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
-                              tray};
+                              tray, icons};
 
   forms::Form1 form(services);
   if (form.Icon().Empty()) form.SetIcon(Picture::Named("sequora"));

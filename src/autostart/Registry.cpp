@@ -127,7 +127,7 @@ std::vector<std::string> EnumKeyNames(platform::Registry& reg, RegKey root, std:
   std::vector<std::string> names;
   ScopedKey key(reg);
   if (key.Open(root, std::string(keyPath)) != reg::kSuccess) return names;
-  char name[255];  // key names have at most 255 characters; this holds 254 and the zero
+  char name[256];  // key names have at most 255 characters, and the zero follows
   for (std::uint32_t index = 0;; ++index) {
     if (reg.EnumKey(key.Get(), index, name) != reg::kSuccess) break;
     names.push_back(TextBeforeZero(name, sizeof name));

@@ -6,6 +6,7 @@ namespace sequora {
 
 namespace {
 bool Contains(const std::string& s, char c) { return s.find(c) != std::string::npos; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 }  // namespace
 
 std::size_t LastSeparator(const std::string& path) { return path.rfind(Contains(path, '/') ? '/' : '\\'); }
@@ -38,6 +39,22 @@ std::string QuoteIfSpaces(const std::string& path) {
   std::string t = Trim(path);
   if (!t.empty() && !Contains(t, '"') && Contains(t, ' ')) t = '"' + t + '"';
   return t;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& file) {
+  if (folder.empty()) return file;
+  std::string joined = folder;
+  const bool quoted = joined.back() == '"';
+  if (quoted) joined.pop_back();
+  if (!joined.empty() && joined.back() != '\\' && joined.back() != '/')
+    joined += Contains(joined, '/') && !Contains(joined, '\\') ? '/' : '\\';
+  if (quoted) joined += '"';
+  return joined + file;
+}
+
+bool IsAbsolutePath(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':' && IsLetter(path[0])) return true;
+  return !path.empty() && (path[0] == '\\' || path[0] == '/');
 }
 
 }  // namespace sequora

@@ -20,6 +20,15 @@ std::string StripQuotes(const std::string& text);
 // Trims blanks and encloses the path in double quotes when it holds a blank and no quote.
 std::string QuoteIfSpaces(const std::string& path);
 
+// The folder and a file (or a path below the folder) as one path, with a separator between them
+// unless the folder ends in one: "C:\Tools" and "x.exe" give C:\Tools\x.exe. A folder's closing
+// quote stays last (it is stray and goes later). An empty folder gives the file alone.
+std::string JoinPath(const std::string& folder, const std::string& file);
+
+// A path that does not depend on the current folder: it begins with a drive ("C:") or a
+// separator (a root-relative or UNC path).
+bool IsAbsolutePath(const std::string& path);
+
 // The last separator of a path by the rule above ("/" when the path has any), npos when none.
 std::size_t LastSeparator(const std::string& path);
 

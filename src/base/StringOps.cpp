@@ -1,5 +1,6 @@
 #include "base/StringOps.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -80,10 +81,16 @@ std::optional<double> ToNumber(std::string_view text) {
   while (!t.empty() && t.back() == '\t') t.pop_back();
   if (t.empty()) return std::nullopt;
   if (t.size() > 2 && t[0] == '&' && (Up(t[1]) == 'H' || Up(t[1]) == 'O')) {
-    int base = Up(t[1]) == 'H' ? 16 : 8;
-    char* end = nullptr;
-    unsigned long long v = std::strtoull(t.c_str() + 2, &end, base);
-    if (*end != '\0' || v > 0xFFFFFFFFull) return std::nullopt;
+    const bool hex = Up(t[1]) == 'H';
+    // Digits only: strtoull alone would also take blanks, a sign or "0x" after the prefix.
+    const std::string_view digits = std::string_view(t).substr(2);
+    const auto isDigit = [hex](char c) {
+      const char u = Up(c);
+      return (c >= '0' && c <= (hex ? '9' : '7')) || (hex && u >= 'A' && u <= 'F');
+    };
+    if (!std::all_of(digits.begin(), digits.end(), isDigit)) return std::nullopt;
+    unsigned long long v = std::strtoull(t.c_str() + 2, nullptr, hex ? 16 : 8);
+    if (v > 0xFFFFFFFFull) return std::nullopt;
     // Hex literals up to 16 bits are signed 16-bit values, longer ones 32-bit.
     if (v <= 0xFFFF) return static_cast<double>(static_cast<std::int16_t>(v));
     return static_cast<double>(static_cast<std::int32_t>(v));

@@ -26,8 +26,8 @@ std::string ReplaceText(std::string_view source, std::string_view search, std::s
 
 // Text to a 16-bit integer the way the stored settings have always been converted: blanks around
 // are ignored, a sign, decimals and an exponent are accepted ("0.0" is 0, "2.5" is 2, "3.5" is 4:
-// halves go to the even neighbour), "&H1F" is hexadecimal. nullopt when the text is not a number
-// or does not fit in 16 bits.
+// halves go to the even neighbour), "&H1F" is hexadecimal and "&O17" octal (digits only after the
+// prefix). nullopt when the text is not a number or does not fit in 16 bits.
 std::optional<std::int16_t> ToInt16(std::string_view text);
 // The same over the 32-bit range.
 std::optional<std::int32_t> ToInt32(std::string_view text);

@@ -25,6 +25,17 @@ std::string BuildCommandLine(std::string_view program, std::string_view paramete
   return line;
 }
 
+ProgramText SplitProgramText(std::string_view text) {
+  bool inQuotes = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '"') continue;
+    inQuotes = !inQuotes;
+    if (!inQuotes && i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t'))
+      return {Trim(text.substr(0, i + 1)), Trim(text.substr(i + 1))};
+  }
+  return {Trim(text), ""};
+}
+
 bool IsExecutableImage(std::string_view path) {
   size_t name = path.find_last_of("\\/");
   std::string_view file = name == std::string_view::npos ? path : path.substr(name + 1);

@@ -21,6 +21,17 @@ std::string QuoteProgramPath(std::string_view path);
 // are any. The parameters are not touched otherwise: the started program parses its own line.
 std::string BuildCommandLine(std::string_view program, std::string_view parameters);
 
+// A stored program text split where a quoted program is followed by parameters: the program
+// ends at a closing quote that a blank follows. So  "app.exe" -x  gives the program  "app.exe"
+// and the parameters  -x , and  C:\Tools\"my app.exe" /a "b c"  gives  C:\Tools\"my app.exe"  and
+// /a "b c" . Text without such a quote is all program. The program keeps its quotes
+// (RemoveQuotes takes them out); both parts are trimmed.
+struct ProgramText {
+  std::string program;
+  std::string parameters;
+};
+ProgramText SplitProgramText(std::string_view text);
+
 // Whether the path names an executable image by its extension: ".exe" or ".com", case ignored.
 // The extension decides, not the file's content, because the shell decides by extension too:
 // every other file (a script, a shortcut, a document, a name without extension) is handed to

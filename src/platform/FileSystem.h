@@ -10,6 +10,13 @@
 
 namespace sequora::platform {
 
+// What CreateNewFile did.
+enum class [[nodiscard]] FileCreation {
+  Created,        // the file is new and holds the data
+  AlreadyExists,  // a file or folder was there; it is untouched
+  Failed,         // nothing was made (a file begun and not finished is removed again)
+};
+
 struct DirEntry {
   std::string name;  // long name, no folder
   bool isDirectory = false;
@@ -34,6 +41,10 @@ class FileSystem {
   // Creates or truncates, writes every byte and flushes to disk; false on any failure (the file
   // may then hold part of the data).
   virtual bool WriteFile(const std::string& path, std::string_view data) = 0;
+  // Makes a new file holding `data` only when nothing exists at `path` (CreateFileA with
+  // CREATE_NEW), and flushes it to disk. An existing file is never opened for writing, so a wrong
+  // answer of an earlier existence test cannot truncate it.
+  virtual FileCreation CreateNewFile(const std::string& path, std::string_view data) = 0;
   // Appends, creating the file when missing.
   virtual bool AppendFile(const std::string& path, std::string_view data) = 0;
   // Renames `from` over `to` in one step (MoveFileEx with replace-existing and write-through):

@@ -67,11 +67,8 @@ class Launcher {
   // file specified". "error N" when the system has no text for it.
   virtual std::string ErrorText(std::uint32_t error) = 0;
 
-  // Runs a command line (program, then its arguments) in the current directory with the given
-  // show state (show::kNormal, show::kMinimized). False when the program could not be started.
-  // The system searches for the program in the command line: a path with a blank must be quoted.
-  virtual bool StartProgram(const std::string& commandLine, int showState) = 0;
-  // Opens a text file in Notepad in a normal window. False when Notepad could not be started.
+  // Opens a text file in the Notepad of the system folder (never one that happens to lie in the
+  // current folder or beside Sequora), in a normal window. False when it could not be started.
   virtual bool StartNotepad(const std::string& file) = 0;
 
  protected:

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/Icons.h"
 #include "platform/Launcher.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
@@ -25,6 +26,7 @@ struct Platform {
   Registry& registry;
   ShellLinks& shellLinks;
   Tray& tray;
+  Icons& icons;
 };
 
 }  // namespace sequora::platform

@@ -1,5 +1,6 @@
 #include "startup/EntryStatus.h"
 
+#include "base/Paths.h"
 #include "base/StringOps.h"
 
 namespace sequora::startup {
@@ -9,13 +10,13 @@ using storage::ConfirmState;
 void CheckProgramRunning(storage::ProgramList& list, int n, const ProcessScan& scan) {
   storage::ProgramEntry* entry = list.At(n);
   if (!entry || entry->Dir.empty() || entry->Program.empty()) return;
-  if (IsProgramRunning(scan, entry->Dir + entry->Program)) entry->IsRunning = true;
+  if (IsProgramRunning(scan, JoinPath(entry->Dir, entry->Program))) entry->IsRunning = true;
 }
 
 EntryStatus CheckIfProgrammIsDisabled(storage::ProgramList& list, int n, const ProcessScan& scan, bool detectRunning) {
   EntryStatus status;
   storage::ProgramEntry* entry = list.At(n);
-  const std::string path = entry ? entry->Dir + entry->Program : std::string();
+  const std::string path = entry ? JoinPath(entry->Dir, entry->Program) : std::string();
   if (Trim(path).empty()) {  // nothing to start
     status.skip = true;
     return status;

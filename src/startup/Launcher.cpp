@@ -1,34 +1,43 @@
 #include "startup/Launcher.h"
 
+#include "base/Paths.h"
 #include "base/StringOps.h"
+#include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 
 namespace sequora::startup {
 
-std::string ProgramLauncher::LaunchProgram(const std::string& command, int style, const std::string& params,
-                                           std::string dir) {
-  // The drive is the letter before the first colon ("C:\...", also "\"C:\..."), else the first
-  // character of the command.
-  size_t colon = command.find(':');
-  if (colon != std::string::npos) {
-    if (colon > 0) fs_.ChangeDrive(command[colon - 1]);
-  } else if (!command.empty()) {
-    fs_.ChangeDrive(command[0]);
+platform::StartResult ProgramLauncher::LaunchProgram(const ProgramCall& call) {
+  std::string folder = platform::RemoveQuotes(environment_.ExpandVariables(call.folder));
+  const platform::ProgramText text = platform::SplitProgramText(environment_.ExpandVariables(call.program));
+  const std::string parameters = Trim(text.parameters + " " + environment_.ExpandVariables(call.parameters));
+
+  platform::StartResult result;
+  result.error = platform::error::kFileNotFound;
+  // Relative paths are taken from Sequora's folder, which was the current folder for every start
+  // but the first.
+  if (!folder.empty()) {
+    if (!IsAbsolutePath(folder)) folder = JoinPath(paths_.AppDir, folder);
+    folder = JoinPath(GetLongPath(fs_, folder), "");
+  }
+  std::string path = platform::RemoveQuotes(JoinPath(folder, text.program));
+  if (path.empty()) return result;
+  if (!IsAbsolutePath(path)) path = JoinPath(paths_.AppDir, path);
+  path = GetLongPath(fs_, path);
+  if (folder.empty()) folder = GetDirectoryPart(fs_, path);
+
+  // No point in a start that must fail: the system would only say the same less clearly.
+  if (!fs_.FileExists(path)) {
+    if (settings_.GenerateLogFile) log_.AddLog("Error: File not found - " + platform::QuoteProgramPath(path));
+    result.errorText = launcher_.ErrorText(result.error);
+    return result;
   }
 
-  // The folder of a quoted command is taken without its opening quote, so that it can be used.
-  if (dir.empty()) dir = GetDirectoryPart(fs_, StripQuotes(command));
-  if (!dir.empty()) fs_.ChangeDirectory(dir);  // a missing folder leaves the current one
-
-  std::string file = GetShortPath(fs_, command);
-  if (!fs_.FileExists(file) && settings_.GenerateLogFile) log_.AddLog("Error: File not found - " + command);
-
-  launcher_.StartProgram(Trim(QuoteIfSpaces(file) + " " + params), style);
-
-  const std::string& appDir = paths_.AppDir;
-  if (!appDir.empty()) fs_.ChangeDrive(appDir[0]);
-  fs_.ChangeDirectory(appDir);
-  return dir;
+  result = launcher_.Start({path, parameters, folder, call.showState});
+  if (!result.started)
+    log_.AddLog("Error: Could not start - " + platform::BuildCommandLine(path, parameters) + " (" + result.errorText +
+                ")");
+  return result;
 }
 
 }  // namespace sequora::startup

@@ -3,6 +3,7 @@
 // start a program.
 #include <string>
 
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "startup/Log.h"
@@ -11,22 +12,39 @@
 
 namespace sequora::startup {
 
+// A program as an entry (or the editor) holds it: the texts as stored, variables and all.
+struct ProgramCall {
+  std::string folder;      // the program's folder; "" when the program text is the whole path
+  std::string program;     // the file name (or a path below the folder); a quoted program may be
+                           // followed by parameters, which go before `parameters`
+  std::string parameters;
+  int showState = platform::show::kNormal;
+};
+
+// An entry's Minimized value as a show state: below 1 a normal window, else minimised.
+inline int ShowStateFor(int minimized) { return minimized < 1 ? platform::show::kNormal : platform::show::kMinimized; }
+
 class ProgramLauncher {
  public:
-  ProgramLauncher(platform::FileSystem& fs, platform::Launcher& launcher, const storage::AppPaths& paths,
-                  const storage::MainSettings& settings, StartupLog& log)
-      : fs_(fs), launcher_(launcher), paths_(paths), settings_(settings), log_(log) {}
+  ProgramLauncher(platform::FileSystem& fs, platform::Environment& environment, platform::Launcher& launcher,
+                  const storage::AppPaths& paths, const storage::MainSettings& settings, StartupLog& log)
+      : fs_(fs), environment_(environment), launcher_(launcher), paths_(paths), settings_(settings), log_(log) {}
 
-  // Starts `command` (a program path, possibly quoted) with `params` and the show state `style`
-  // (1 normal with focus, 6 minimised without focus) in the folder `dir`; an empty `dir` means
-  // the command's folder. The current drive and folder are changed for the start and set back to
-  // the program folder afterwards. The start uses the short form of the command; a file that is
-  // not there is logged (when the log is written) and started all the same. Returns the folder
-  // the program was started in.
-  std::string LaunchProgram(const std::string& command, int style, const std::string& params, std::string dir);
+  // Starts the program of `call`. Folder, program and parameters have their variables expanded;
+  // stray quotes leave folder and program; a relative path is taken from Sequora's folder. The
+  // program's file is named to the system (platform::Launcher::Start), so no other file can run
+  // in its place, and the program runs in its folder. Sequora's own current folder is not
+  // changed.
+  //
+  // One log entry for a program that does not start: a file that is not there is logged as not
+  // found (when the log file is written, GenerateLogFile) and not started at all; a start the
+  // system refuses is logged with the system's reason. A successful start is not logged. An
+  // empty call starts and logs nothing.
+  platform::StartResult LaunchProgram(const ProgramCall& call);
 
  private:
   platform::FileSystem& fs_;
+  platform::Environment& environment_;
   platform::Launcher& launcher_;
   const storage::AppPaths& paths_;
   const storage::MainSettings& settings_;

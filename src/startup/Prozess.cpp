@@ -1,6 +1,8 @@
 #include "startup/Prozess.h"
 
 #include "base/StringOps.h"
+#include "platform/CommandLine.h"
+#include "platform/FilePaths.h"
 
 namespace sequora::startup {
 
@@ -12,7 +14,7 @@ const std::vector<ProcessScan::Process>& ProcessScan::Processes() const {
       for (auto& p : *snapshot) {
         std::string_view name = p.exeName;
         name = name.substr(0, name.find('\0'));
-        processes_->push_back({ToLower(name), p.processId});
+        processes_->push_back({ToLower(name), p.processId, std::move(p.imagePath)});
       }
     }
   }
@@ -29,17 +31,28 @@ const std::vector<WindowRecord>& ProcessScan::Windows() const {
   return *windows_;
 }
 
+std::string ProcessScan::ProgramFile(std::string_view path) const {
+  std::string text(path);
+  if (environment_) text = environment_->ExpandVariables(text);
+  return platform::RemoveQuotes(platform::SplitProgramText(text).program);
+}
+
+bool ProcessScan::SameFile(const std::string& a, const std::string& b) const {
+  if (!fs_) return EqualsNoCase(a, b);
+  return EqualsNoCase(GetLongPath(*fs_, a), GetLongPath(*fs_, b));
+}
+
 std::uint32_t FindProcessId(const ProcessScan& scan, std::string_view path) {
-  size_t cut = path.find_last_of('\\');
-  std::string name = ToLower(cut == std::string_view::npos ? path : path.substr(cut + 1));
-  // An empty name is contained in every process name; it names no program.
+  const std::string program = scan.ProgramFile(path);
+  const size_t cut = program.find_last_of("\\/");
+  const std::string name = ToLower(cut == std::string::npos ? program : program.substr(cut + 1));
   if (name.empty()) return 0;
-  std::uint32_t containing = 0;
+  const bool hasFolder = cut != std::string::npos;
   for (const auto& p : scan.Processes()) {
-    if (p.lowerName == name) return p.processId;
-    if (p.lowerName.find(name) != std::string::npos) containing = p.processId;
+    if (p.lowerName != name) continue;
+    if (!hasFolder || p.imagePath.empty() || scan.SameFile(program, p.imagePath)) return p.processId;
   }
-  return containing;
+  return 0;
 }
 
 std::vector<WindowRecord> ListTopLevelWindows(const ProcessScan& scan, bool includeUntitled) {

@@ -1,6 +1,10 @@
 #pragma once
-// Module Prozess: is a program running? A program counts as running when a process with its
-// executable file name exists and that process owns a visible top-level window with a title.
+// Module Prozess: is a program running? A program counts as running when a process of that
+// program exists and owns a visible top-level window with a title. A process is of the program
+// when its executable file name is the program's file name (case ignored; a name that merely
+// contains it, as notepad.exe contains pad.exe, is another program) and, where the system lets
+// the process's full image path be read, that path names the same file (long forms, case
+// ignored): an app.exe in another folder is another program.
 // Hidden windows do not count: every program with a user interface owns hidden titled windows
 // (the input-method window "Default IME", for one), and a program that lives only in the
 // notification area must not count as running.
@@ -15,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
 #include "platform/Processes.h"
 
 namespace sequora::startup {
@@ -31,27 +37,40 @@ inline constexpr std::int64_t kNoWindow = -1;
 
 class ProcessScan {
  public:
-  explicit ProcessScan(platform::Processes& processes) : source_(processes) {}
+  // With `fs` a program's path and a process's image path are compared in their long forms; with
+  // `environment` a program's path has its variables expanded first. Without them (tests of
+  // names alone) paths are compared as written.
+  explicit ProcessScan(platform::Processes& processes, platform::FileSystem* fs = nullptr,
+                       platform::Environment* environment = nullptr)
+      : source_(processes), fs_(fs), environment_(environment) {}
 
-  // Executable names folded to lower case, with their process ids, in snapshot order; empty
-  // when the snapshot failed.
+  // Executable names folded to lower case, with their process ids and image paths ("" where
+  // they cannot be read), in snapshot order; empty when the snapshot failed.
   struct Process {
     std::string lowerName;
     std::uint32_t processId = 0;
+    std::string imagePath;
   };
   const std::vector<Process>& Processes() const;
   // Every top-level window in Z order.
   const std::vector<WindowRecord>& Windows() const;
 
+  // The file a stored program path names: variables expanded, parameters written after a quoted
+  // program and stray quotes removed.
+  std::string ProgramFile(std::string_view path) const;
+  // Whether two full paths name one file.
+  bool SameFile(const std::string& a, const std::string& b) const;
+
  private:
   platform::Processes& source_;
+  platform::FileSystem* fs_;
+  platform::Environment* environment_;
   mutable std::optional<std::vector<Process>> processes_;
   mutable std::optional<std::vector<WindowRecord>> windows_;
 };
 
-// The id of the process whose executable name equals the file name of `path` (the part after
-// the last "\"), ignoring case; failing that, of the last process whose name contains it; 0 when
-// none does (or the file name is empty).
+// The id of the first process of the program at `path` (see the top of this file); with no
+// folder in `path` the file name alone decides. 0 when there is none (or no file name).
 std::uint32_t FindProcessId(const ProcessScan& scan, std::string_view path);
 
 // The top-level windows in Z order; untitled ones only when asked for.

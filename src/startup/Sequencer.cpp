@@ -4,7 +4,6 @@
 
 #include "base/Paths.h"
 #include "base/StringOps.h"
-#include "platform/FilePaths.h"
 
 namespace sequora::startup {
 
@@ -13,6 +12,13 @@ constexpr int kFirst = storage::ProgramList::kFirst;
 constexpr int kLast = storage::ProgramList::kLast;
 constexpr const char* kPausePrefix = "Pause - ";
 using storage::ConfirmState;
+
+// The run decision: confirmed with "&Run all", or left to (or without) a group and not disabled.
+bool WouldRun(const storage::ProgramEntry& entry) {
+  return entry.ConfirmState == ConfirmState::RunAll ||
+         ((entry.ConfirmState == ConfirmState::Undecided || entry.ConfirmState == ConfirmState::Defaults) &&
+          entry.Disabled == 0);
+}
 }  // namespace
 
 // ---- What the run shows ----------------------------------------------------------------------
@@ -111,7 +117,7 @@ void Sequencer::RunStartupList() {
 
 void Sequencer::AutostartPreScan() {
   const bool takeOut = settings_.AutoRemoveDoubles;
-  const ProcessScan scan(list_.Processes());
+  const ProcessScan scan = list_.Scan();
   for (int n = kFirst; n <= kLast; ++n) {
     CheckProgramRunning(list_.ProgramList, n, scan);
     RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
@@ -133,7 +139,7 @@ void Sequencer::AutostartPreScan() {
 void Sequencer::RunEntries() {
   phase_ = RunPhase::Running;
   // The entries passed over here are tested at one moment: one look at the processes for all.
-  const ProcessScan scan(list_.Processes());
+  const ProcessScan scan = list_.Scan();
   for (; currentEntry_ <= kLast; ++currentEntry_) {
     if (StartEntry(scan)) return;  // waiting, or ended by a call on the way
   }
@@ -147,27 +153,27 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
   storage::ProgramEntry* entry = list_.At(n);
   if (!entry) return false;
 
-  // Skip test: disabled, refused, already running, nothing to start. Not logged.
-  if (CheckIfProgrammIsDisabled(list_.ProgramList, n, scan, settings_.CheckRunningProgramTasks).skip) {
+  const RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
+  const bool startable = !row[0].empty() && !row[1].empty() && !inWindowsAutostart_[static_cast<size_t>(n)];
+
+  // Skip test: disabled, refused, already running, nothing to start. Only a running program that
+  // would have started otherwise is logged.
+  const EntryStatus status = CheckIfProgrammIsDisabled(list_.ProgramList, n, scan, settings_.CheckRunningProgramTasks);
+  if (status.skip) {
+    if (status.code == EntryStatusCode::Running && startable && WouldRun(*entry)) LogRunning(n);
     MarkEntrySkipped(n);
     return false;
   }
 
-  const RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
-  if (row[0].empty() || row[1].empty() || inWindowsAutostart_[static_cast<size_t>(n)] ||
-      entry->ConfirmState == ConfirmState::SkipAll)
-    return false;
+  if (!startable || entry->ConfirmState == ConfirmState::SkipAll) return false;
 
   // Still flagged running by an earlier test although the skip test let it through.
   if (settings_.CheckRunningProgramTasks && entry->IsRunning) {
-    log_.AddLog("(Skipped) Process already running: " + row[0] + row[1]);
+    LogRunning(n);
     return false;
   }
 
-  const bool run = entry->ConfirmState == ConfirmState::RunAll ||
-                   ((entry->ConfirmState == ConfirmState::Undecided || entry->ConfirmState == ConfirmState::Defaults) &&
-                    entry->Disabled == 0);
-  if (!run) return false;
+  if (!WouldRun(*entry)) return false;
 
   ShowNext("Next -> (" + std::to_string(n) + ") " + entry->Program);
   if (entry->ConfirmMessageBoxNr >= 1 && entry->ConfirmState == ConfirmState::Undecided)
@@ -236,16 +242,24 @@ void Sequencer::FinishWait() {
 void Sequencer::LaunchCurrentEntry() {
   storage::ProgramEntry* entry = list_.At(currentEntry_);
   if (!entry) return;
-  if (!entry->Skip && !(entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
-    entry->Done = true;
-    ++started_;
-    const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
-    const std::string dir = GetLongPath(fs_, row[0]);
-    const std::string command = QuoteIfSpaces(Trim(dir + row[1]));
-    launcher_.LaunchProgram(command, entry->Minimized < 1 ? platform::show::kNormal : platform::show::kMinimized,
-                            row[2], row[0]);
+  if (entry->Skip || (entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
+    ShowNext("Skipped: " + entry->Program);
+    return;
   }
-  ShowNext("Done: " + entry->Program);
+  entry->Done = true;
+  const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
+  const bool started = launcher_.LaunchProgram({row[0], row[1], row[2], ShowStateFor(entry->Minimized)}).started;
+  if (started) ++started_;
+  ShowNext((started ? "Done: " : "Failed: ") + entry->Program);
+}
+
+void Sequencer::LogRunning(int n) {
+  const storage::ProgramEntry* entry = list_.At(n);
+  bool& logged = loggedRunning_[static_cast<size_t>(n)];
+  if (!entry || logged) return;
+  logged = true;
+  log_.AddLog("Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + JoinPath(entry->Dir, entry->Program) +
+              "\r\n  -> Program is already running. Program skipped!");
 }
 
 void Sequencer::MarkEntrySkipped(int n) {

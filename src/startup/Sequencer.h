@@ -37,10 +37,15 @@
 //    tests like any other (an empty slot or a program Windows starts itself is never launched).
 //  - Entry 101 is tested and started like the others, also right after a skipped entry 100.
 //  - A pass-over with nothing left ends the run the normal way: the icon is removed first.
+//  - An entry passed over because its program runs is logged, once per run, whichever test found
+//    it running; an entry that would not have started anyway (disabled, refused, started by
+//    Windows) is not.
+//  - The next-program line says how the launch went: "Done: " after a start, "Failed: " after a
+//    start that could not be made (the log says why), "Skipped: " when the entry was passed
+//    over during its wait.
 #include <array>
 #include <string>
 
-#include "platform/FileSystem.h"
 #include "startup/Launcher.h"
 #include "startup/Log.h"
 #include "startup/RunView.h"
@@ -63,8 +68,8 @@ inline constexpr int kEndNoticeSeconds = 15;
 class Sequencer {
  public:
   Sequencer(StartupList& list, const storage::MainSettings& settings, StartupLog& log, ProgramLauncher& launcher,
-            platform::FileSystem& fs, AutostartCheck& autostart, RunView& view)
-      : list_(list), settings_(settings), log_(log), launcher_(launcher), fs_(fs), autostart_(autostart), view_(view) {}
+            AutostartCheck& autostart, RunView& view)
+      : list_(list), settings_(settings), log_(log), launcher_(launcher), autostart_(autostart), view_(view) {}
 
   // Before the first tick: the seconds to count down (shown at once), and the caption the
   // countdown's captions are built on.
@@ -113,6 +118,7 @@ class Sequencer {
   void WaitTickSeen();
   void FinishWait();
   void LaunchCurrentEntry();
+  void LogRunning(int n);
   void EndRun();
   void FinishRun();
   std::string EndNoticeText() const;
@@ -125,7 +131,6 @@ class Sequencer {
   const storage::MainSettings& settings_;
   StartupLog& log_;
   ProgramLauncher& launcher_;
-  platform::FileSystem& fs_;
   AutostartCheck& autostart_;
   RunView& view_;
 
@@ -150,6 +155,8 @@ class Sequencer {
   // Entries the autostart pre-scan found started by Windows: passed over for the whole run,
   // also after a rebuild of the status view has filled their RunPaths rows again.
   std::array<bool, storage::ProgramList::kLast + 1> inWindowsAutostart_{};
+  // Entries logged as passed over because their program runs.
+  std::array<bool, storage::ProgramList::kLast + 1> loggedRunning_{};
 };
 
 }  // namespace sequora::startup

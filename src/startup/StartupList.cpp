@@ -15,19 +15,22 @@ constexpr int kLast = storage::ProgramList::kLast;
 using storage::ConfirmState;
 }  // namespace
 
-void StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
+bool StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
   storage::ProgramListContext context{fs_, paths_.IniPath, [this] { return settings_.ProgramDelayDefault; },
                                       [this, &scan](int n) { CheckProgramRunning(ProgramList, n, scan); }};
-  storage::ReloadProgrammListeObj(context, ProgramList);
+  const bool read = storage::ReloadProgrammListeObj(context, ProgramList);
+  if (!read && !readFailed_) log_.AddLog("Error: The settings file could not be read - " + paths_.IniPath);
+  readFailed_ = !read;
+  return read;
 }
 
 EntryStatus StartupList::StatusOf(int n) {
-  return CheckIfProgrammIsDisabled(ProgramList, n, ProcessScan(processes_), settings_.CheckRunningProgramTasks);
+  return CheckIfProgrammIsDisabled(ProgramList, n, Scan(), settings_.CheckRunningProgramTasks);
 }
 
 StatusView StartupList::Rebuild(int first) {
   // One look at the processes and windows for the reload and every entry below.
-  const ProcessScan scan(processes_);
+  const ProcessScan scan = Scan();
   ReloadProgrammListeObj(scan);
   const bool detectRunning = settings_.CheckRunningProgramTasks;
 

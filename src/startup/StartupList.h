@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "startup/EntryStatus.h"
+#include "startup/Log.h"
 #include "startup/Prozess.h"
 #include "storage/AppPaths.h"
 #include "storage/ProgramList.h"
@@ -34,17 +36,19 @@ struct StatusView {
 
 class StartupList {
  public:
-  StartupList(platform::FileSystem& fs, platform::Processes& processes, const storage::AppPaths& paths,
-              const storage::MainSettings& settings)
-      : fs_(fs), processes_(processes), paths_(paths), settings_(settings) {}
+  StartupList(platform::FileSystem& fs, platform::Environment& environment, platform::Processes& processes,
+              const storage::AppPaths& paths, const storage::MainSettings& settings, StartupLog& log)
+      : fs_(fs), environment_(environment), processes_(processes), paths_(paths), settings_(settings), log_(log) {}
 
   storage::ProgramList ProgramList;
   RunPathTable RunPaths{};
 
   storage::ProgramEntry* At(int n) { return ProgramList.At(n); }
 
-  // Reloads entries 1..101 from the settings file; IsRunning is tested again with `scan`.
-  void ReloadProgrammListeObj(const ProcessScan& scan);
+  // Reloads entries 1..101 from the settings file; IsRunning is tested again with `scan`. A file
+  // that cannot be read (held open by another program, a network folder gone for a moment) is not
+  // an empty one: the list keeps what it held, the log says so once, and false comes back.
+  bool ReloadProgrammListeObj(const ProcessScan& scan);
   // Reloads the list and rebuilds what the status view shows from entry `first` on (entries
   // before it get no line; from 102 on none does). Fills RunPaths.
   StatusView Rebuild(int first);
@@ -59,13 +63,18 @@ class StartupList {
   // "Prg." + N + "  " + program + " (+" + delay + " sec)".
   std::vector<std::string> GroupLines(int group) const;
 
-  platform::Processes& Processes() const { return processes_; }
+  // A fresh look at the processes, comparing programs as the run names them (variables expanded,
+  // long forms).
+  ProcessScan Scan() const { return ProcessScan(processes_, &fs_, &environment_); }
 
  private:
   platform::FileSystem& fs_;
+  platform::Environment& environment_;
   platform::Processes& processes_;
   const storage::AppPaths& paths_;
   const storage::MainSettings& settings_;
+  StartupLog& log_;
+  bool readFailed_ = false;  // the last reload failed: logged once until a read works again
 };
 
 }  // namespace sequora::startup

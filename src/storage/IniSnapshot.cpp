@@ -21,9 +21,9 @@ IniSnapshot::IniSnapshot(std::string_view text) {
 }
 
 std::optional<std::string> IniSnapshot::Lookup(std::string_view section, std::string_view key) const {
-  auto s = sections_.find(ToUpper(TrimIniName(section)));
+  auto s = sections_.find(ToUpper(TrimIniSection(section)));
   if (s == sections_.end()) return std::nullopt;
-  auto k = s->second.find(ToUpper(TrimIniName(key)));
+  auto k = s->second.find(ToUpper(TrimIniBlanks(key)));
   if (k == s->second.end()) return std::nullopt;
   return k->second;
 }

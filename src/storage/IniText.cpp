@@ -6,12 +6,34 @@ namespace sequora::storage {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
+}
+
+std::string_view TrimSpaces(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+bool EnclosedInQuotes(std::string_view s) {
+  return s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front();
+}
+
+bool HoldsLineBreakOrNul(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+// Readers strip one pair of matching quotes and the blanks around a value; a value that is itself
+// enclosed in quotes therefore gets one more pair.
+std::string StoredValue(std::string_view value) {
+  const std::string_view core = TrimBlanks(value);
+  if (EnclosedInQuotes(core)) return "\"" + std::string(core) + "\"";
+  return std::string(value);
 }
 
 // The profile functions treat names and values as C strings.
@@ -46,7 +68,7 @@ bool IniLineReader::Next(IniLine& line) {
     std::string_view name = content.substr(1);
     std::size_t close = name.find(']');
     if (close != std::string_view::npos) name = name.substr(0, close);
-    line.name = CutAtNul(TrimBlanks(name));
+    line.name = CutAtNul(TrimSpaces(name));
   } else if (content.front() == ';') {
     line.kind = IniLine::Kind::Comment;
   } else {
@@ -67,22 +89,27 @@ bool IniLineReader::Next(IniLine& line) {
   return true;
 }
 
-std::string TrimIniName(std::string_view name) { return std::string(TrimBlanks(name)); }
+std::string TrimIniBlanks(std::string_view keyOrValue) { return std::string(TrimBlanks(keyOrValue)); }
+std::string TrimIniSection(std::string_view section) { return std::string(TrimSpaces(section)); }
 
 bool IniNamesEqual(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
 
 std::string IniValueAsRead(std::string_view stored) {
-  if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
-      stored.back() == stored.front()) {
-    stored = stored.substr(1, stored.size() - 2);
-  }
-  return std::string(stored.substr(0, kIniValueMax));
+  if (EnclosedInQuotes(stored)) stored = stored.substr(1, stored.size() - 2);
+  return std::string(stored);
+}
+
+bool IniCanStore(std::string_view section, std::string_view key, std::string_view value) {
+  if (HoldsLineBreakOrNul(section) || HoldsLineBreakOrNul(key) || HoldsLineBreakOrNul(value)) return false;
+  if (section.find(']') != std::string_view::npos) return false;
+  const std::string_view k = TrimBlanks(key);
+  return k.find('=') == std::string_view::npos && (k.empty() || (k.front() != '[' && k.front() != ';'));
 }
 
 std::optional<std::string> LookupIniValue(std::string_view text, std::string_view section,
                                           std::string_view key) {
-  const std::string wantSection = TrimIniName(section);
-  const std::string wantKey = TrimIniName(key);
+  const std::string wantSection = TrimIniSection(section);
+  const std::string wantKey = TrimIniBlanks(key);
   IniLineReader reader(text);
   IniLine line;
   bool inSection = false;
@@ -97,11 +124,13 @@ std::optional<std::string> LookupIniValue(std::string_view text, std::string_vie
   return std::nullopt;
 }
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value) {
-  const std::string wantSection = TrimIniName(section);
-  const std::string wantKey = TrimIniName(key);
-  const std::string newLine = wantKey + "=" + std::string(value) + "\r\n";
+std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
+                                       std::string_view key, std::string_view value) {
+  if (!IniCanStore(section, key, value)) return std::nullopt;
+  const std::string wantSection = TrimIniSection(section);
+  const std::string wantKey = TrimIniBlanks(key);
+  const std::string stored = StoredValue(value);
+  const std::string newLine = wantKey + "=" + stored + "\r\n";
 
   IniLineReader reader(text);
   IniLine line;
@@ -119,11 +148,12 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     } else if (inSection && line.kind == IniLine::Kind::Key) {
       if (IniNamesEqual(line.name, wantKey)) {
         std::string out;
-        out.reserve(text.size() + value.size());
+        out.reserve(text.size() + stored.size() + 3);
         out.append(text.substr(0, line.valueBegin));
         if (!line.hasEquals) out.append("=");
-        out.append(value);
+        out.append(stored);
         out.append(text.substr(line.end));
+        if (line.next == line.end) out.append("\r\n");  // the last line had no line ending
         return out;
       }
       insertAt = line.next;

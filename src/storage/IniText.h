@@ -4,27 +4,26 @@
 // files around it; IniSnapshot answers many reads from one parse.
 //
 // Reading, as Windows does it:
-//  - lines end in CR LF, LF or CR; blanks (space, tab) around a line, a name or a value do not
-//    count; a NUL byte ends a name or value;
+//  - lines end in CR LF, LF or CR; blanks (space, tab, vertical tab) around a line, a key or a
+//    value do not count; a NUL byte ends a name or value;
 //  - "[" starts a section header; the name ends at the first "]" (a header without "]" is still
-//    a header, its name running to the end of the line) and is trimmed of blanks;
+//    a header, its name running to the end of the line) and is trimmed of spaces only: a tab
+//    inside the brackets is part of the name, as it is of a section name the caller passes;
 //  - ";" starts a comment line; a line without "=" is a key without a value (it reads as empty
 //    and hides a later copy of the key); keys before any section belong to none; there is no
 //    byte-order-mark handling (its bytes are part of the first line);
 //  - names compare without regard to letter case (ASCII); the first copy of a section wins and a
 //    later copy is invisible; within it the first copy of a key wins;
-//  - a value enclosed in one pair of matching quotes (" or ') loses them, and the caller's
-//    149-character buffer keeps 148 characters of it.
-// Writing edits in place: every byte of the file not on the changed line stays as it was.
+//  - a value enclosed in one pair of matching quotes (" or ') loses them; a value is read whole,
+//    however long (the Windows callers' buffers cut it, ours do not).
+// Writing edits in place: every byte of the file not on the changed line stays as it was. Unlike
+// WritePrivateProfileStringA, what we write always reads back (see SetIniValue).
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace sequora::storage {
-
-// Characters of a value that fit the read buffer of 149 (one is the terminator).
-inline constexpr std::size_t kIniValueMax = 148;
 
 struct IniLine {
   enum class Kind { Blank, Comment, Section, Key };
@@ -50,23 +49,34 @@ class IniLineReader {
   std::size_t pos_ = 0;
 };
 
-// Names the caller passes are trimmed of blanks before they are compared or written.
-std::string TrimIniName(std::string_view name);
+// What the caller passes is trimmed before it is compared or written: a key or value of blanks
+// (space, tab, vertical tab), a section name of spaces only.
+std::string TrimIniBlanks(std::string_view keyOrValue);
+std::string TrimIniSection(std::string_view section);
 bool IniNamesEqual(std::string_view a, std::string_view b);
 
-// A stored value as the read buffer receives it: quotes removed, at most kIniValueMax characters.
+// A stored value as a reader receives it: one pair of enclosing quotes removed.
 std::string IniValueAsRead(std::string_view stored);
+
+// Whether a line can hold the write: no CR, LF or NUL anywhere (a line break would end the value
+// and start a line of its own), no "]" in the section name, and a key that reads back as that
+// key (no "=", not beginning with "[" or ";").
+bool IniCanStore(std::string_view section, std::string_view key, std::string_view value);
 
 // The value of `key` in `section`, as GetPrivateProfileStringA hands it over; nullopt when the
 // section or key is missing.
 std::optional<std::string> LookupIniValue(std::string_view text, std::string_view section,
                                           std::string_view key);
 
-// The text after WritePrivateProfileStringA(section, key, value): the key's line gets the new
-// value (keeping its own key text and everything up to the value); a new key goes right after the
-// last key line of the section's first copy; a missing section is appended with the key at the
-// end. New lines end in CR LF; a missing final line ending is added before anything is appended.
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value);
+// The text after writing `value` to `key` in `section`, as WritePrivateProfileStringA places it:
+// the key's line gets the new value (keeping its own key text and everything up to the value); a
+// new key goes right after the last key line of the section's first copy; a missing section is
+// appended with the key at the end. New lines end in CR LF, and so does a changed last line that
+// had no line ending; a missing final line ending is added before anything is appended.
+// Reading the key back gives `value` without its surrounding blanks, byte for byte: a value that
+// is enclosed in matching quotes is stored with one more pair of double quotes, since readers
+// strip one. nullopt, and nothing changes, when IniCanStore refuses the write.
+std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
+                                       std::string_view key, std::string_view value);
 
 }  // namespace sequora::storage

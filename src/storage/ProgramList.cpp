@@ -46,7 +46,7 @@ std::string WithoutQuotes(std::string s) {
 ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& list, int n) {
   Ini ini(context.fileSystem);
   ProgramEntry entry = ReadStoredFields(context, n, [&](const std::string& key, const std::string& def) {
-    return ini.ReadIni(section::kProgramList, key, context.iniPath, def, true);
+    return ini.ReadIni(section::kProgramList, key, context.iniPath, def);
   });
   if (const ProgramEntry* current = list.At(n)) {
     entry.Done = current->Done;
@@ -56,9 +56,9 @@ ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& li
   return entry;
 }
 
-bool WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEntry& entry) {
+IniWrite WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEntry& entry) {
   Ini ini(context.fileSystem);
-  return ini.WriteIniValues(section::kProgramList,
+  return ini.WriteValues(section::kProgramList,
                             {{key::Program(n), entry.Program},
                              {key::ProgramDir(n), entry.Dir},
                              {key::ProgramParam(n), entry.Param},
@@ -69,12 +69,14 @@ bool WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEn
                             context.iniPath, true);
 }
 
-void ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list) {
+bool ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list) {
   Ini ini(context.fileSystem);
-  const IniSnapshot file = ini.ReadSnapshot(context.iniPath, true);
+  // A file that cannot be read is not an empty one: reading it as such would blank every entry.
+  const std::optional<IniSnapshot> file = ini.ReadSnapshot(context.iniPath);
+  if (!file) return false;
   for (int n = ProgramList::kFirst; n <= ProgramList::kLast; ++n) {
     ProgramEntry fresh = ReadStoredFields(context, n, [&](const std::string& key, const std::string& def) {
-      return file.ReadIni(section::kProgramList, key, def);
+      return file->ReadIni(section::kProgramList, key, def);
     });
     ProgramEntry* entry = list.At(n);
     entry->Dir = std::move(fresh.Dir);
@@ -88,6 +90,7 @@ void ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list
     // One check per entry: a check before the copy would be cleared again at once.
     CheckRunning(context, n);
   }
+  return true;
 }
 
 std::optional<int> IsProgramInList(platform::FileSystem& fs, const ProgramList& list, const std::string& path) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "storage/Ini.h"
 
 namespace sequora::storage {
 
@@ -61,17 +62,19 @@ struct ProgramListContext {
 
 // Entry n (1..101) read from the file key by key. Done and Skip come from the in-memory entry n;
 // the running check then runs on the in-memory entry. A number that does not convert leaves its
-// field 0.
+// field 0. Nothing is written, not even when the file is missing.
 ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& list, int n);
 
 // Writes the seven stored fields of `entry` to the keys of entry n, as they stand, in one
-// replacement of the file. False when the file could not be written (it is then unchanged).
-bool WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEntry& entry);
+// replacement of the file; they read back as written. Refused when a field holds a line break
+// (the editor turns those into blanks first); the file is unchanged unless the result is Written.
+IniWrite WriteProgramEntry(const ProgramListContext& context, int n, const ProgramEntry& entry);
 
 // Reloads entries 1..101 from one read of the file. Stored fields come fresh from the file,
 // IsRunning is recomputed; Done, Skip and ConfirmState survive, so a reload in the middle of a run
-// does not restart it.
-void ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list);
+// does not restart it. A missing file reads as a list of free entries. False when a file is there
+// but could not be read: the table is then left exactly as it was.
+bool ReloadProgrammListeObj(const ProgramListContext& context, ProgramList& list);
 
 // The entry whose folder + file, in short form and lower case, contains `path` (quotes removed,
 // short form, lower case); the lowest entry number wins. nullopt when none matches.

@@ -4,6 +4,7 @@
 // some count every value but "0" as on, others only "1"; a missing or empty key reads as the
 // default shown here, which is not always what the default file holds.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -24,8 +25,10 @@ struct MainSettings {
 };
 
 // Reads the options from one read of the settings file. A number that does not convert to a
-// 16-bit integer reads as 0. A missing file is created empty (every option then has its default).
-MainSettings ReadMainSettings(platform::FileSystem& fs, const std::string& iniPath);
+// 16-bit integer reads as its default, as a missing key does: a countdown of "abc" must not start
+// every program at once. A missing file gives every default; nullopt when the file is there but
+// cannot be read.
+std::optional<MainSettings> ReadMainSettings(platform::FileSystem& fs, const std::string& iniPath);
 
 // Writes the seven options the settings panel edits (not GenerateLogFile and
 // DeleteLogfileOnStartup, which only a hand edit changes) in one replacement of the file.

@@ -1,7 +1,5 @@
 #include "storage/SettingsFile.h"
 
-#include "storage/AtomicFile.h"
-
 namespace sequora::storage {
 
 namespace key {
@@ -55,8 +53,12 @@ std::string DefaultIniText() {
   return text;
 }
 
+platform::FileCreation CreateDefaultIni(platform::FileSystem& fs, const std::string& iniPath) {
+  return fs.CreateNewFile(iniPath, DefaultIniText());
+}
+
 bool WriteDefaultIni(platform::FileSystem& fs, const std::string& iniPath) {
-  return ReplaceFileAtomically(fs, iniPath, DefaultIniText());
+  return CreateDefaultIni(fs, iniPath) == platform::FileCreation::Created;
 }
 
 }  // namespace sequora::storage

@@ -44,9 +44,11 @@ std::string ConfirmGroupName(int g);
 // The exact bytes of the default settings file (CR LF line endings).
 std::string DefaultIniText();
 
-// Writes the default file at `iniPath`, replacing any file there in one step (a crash leaves the
-// old file or the new one). False when it could not be written. The caller sets its own
-// NewSettingsFile flag.
+// Writes the default file at `iniPath` when nothing is there (create-new): a file that exists is
+// never touched, even when the caller's own test for it just failed. Created means the new file
+// holds the whole default text; the caller sets its NewSettingsFile flag from that.
+platform::FileCreation CreateDefaultIni(platform::FileSystem& fs, const std::string& iniPath);
+// CreateDefaultIni as a yes/no (true when created), for the caller that has not moved to it yet.
 bool WriteDefaultIni(platform::FileSystem& fs, const std::string& iniPath);
 
 }  // namespace sequora::storage

@@ -89,8 +89,11 @@ TEST_F(RegistryLayer, EnumKeyNamesListsSubKeysThenValues) {
   fake.PutString(kRun, "alpha", "a");
   fake.MakeKey(std::string(kRun) + "\\sub B");
   fake.MakeKey(std::string(kRun) + "\\Sub a");
+  // Key names reach 255 characters; one that long must not hide the sub-keys after it.
+  const std::string longest(255, 'K');
+  fake.MakeKey(std::string(kRun) + "\\" + longest);
   EXPECT_EQ(ListKeyNames(fake, std::string(kRun) + "\\"),
-            (std::vector<std::string>{"Sub a", "sub B", "Zeta", "alpha"}));
+            (std::vector<std::string>{longest, "Sub a", "sub B", "Zeta", "alpha"}));
   EXPECT_EQ(ListKeyNames(fake, std::string(kRun) + "\\sub b"), std::vector<std::string>{});
   EXPECT_EQ(ListKeyNames(fake, "HKEY_CURRENT_USER\\Nowhere"), std::vector<std::string>{});
   EXPECT_EQ(ListKeyNames(fake, "HKEY_NOWHERE\\SOFTWARE"), std::vector<std::string>{});

@@ -40,6 +40,16 @@ TEST(ToInt16, ConvertsLikeTheStoredSettingsExpect) {
   EXPECT_FALSE(ToInt16("inf"));
 }
 
+TEST(ToInt16, PrefixedNumbersTakeOnlyTheirOwnDigits) {
+  EXPECT_EQ(ToInt16("&H1f"), 31);
+  EXPECT_EQ(ToInt16("&HFFFF"), -1);  // up to 16 bits: a signed 16-bit value
+  EXPECT_EQ(ToInt16("&O17"), 15);
+  EXPECT_EQ(ToInt32("&H10000"), 65536);
+  EXPECT_FALSE(ToInt16("&H10000"));
+  for (const char* text : {"&H 1F", "&H+1F", "&H-1", "&H0x1F", "&H1G", "&H", "&O8", "&O 7", "&O-7", "&H\t1"})
+    EXPECT_FALSE(ToNumber(text)) << text;
+}
+
 TEST(Trim, RemovesBlanksOnly) {
   EXPECT_EQ(Trim("  a b  "), "a b");
   EXPECT_EQ(Trim("\ta\t"), "\ta\t");

@@ -92,15 +92,26 @@ TEST_F(Form1Test, DeleteLogfileOnStartupLeavesAnEmptyLogThatCanBeShown) {
   EXPECT_FALSE(form->settingsPanel.ShowLogFileBtn.Enabled());  // logging shown as a message box only
 }
 
-TEST_F(Form1Test, GarbageNumbersLeaveTheMembersAtTheirPreviousValues) {
+TEST_F(Form1Test, NumbersThatAreNoNumbersReadAsTheirDefaults) {
   PutSettings({"InitialStartupTime=abc", "ProgramDelayDefault=99999", "StartMinimized=x?"});
   forms::Form1& f = Load();
-  EXPECT_EQ(f.sequencer.Countdown(), 0);
-  EXPECT_EQ(f.MainSettings().ProgramDelayDefault, 0);
-  EXPECT_EQ(f.Label1.Caption(), "0");
+  EXPECT_EQ(f.sequencer.Countdown(), 20);  // not 0: that would start every program at once
+  EXPECT_EQ(f.MainSettings().ProgramDelayDefault, 2);
+  EXPECT_EQ(f.Label1.Caption(), "20");
   EXPECT_EQ(f.State(), ui::WindowState::Normal);
-  Advance(1000);  // the countdown is over at once: the first tick runs the empty list
-  EXPECT_TRUE(f.sequencer.RunOver());
+  Advance(1000);
+  EXPECT_FALSE(fakes.windows.Ended());
+}
+
+TEST_F(Form1Test, ASettingsFileThatCannotBeMadeIsLoggedAndNothingEmptyIsLeft) {
+  fakes.fileSystem.SetReadOnly("C:\\Sequora", true);
+  forms::Form1& f = Load();
+  EXPECT_FALSE(f.NewSettingsFile);
+  EXPECT_FALSE(fakes.fileSystem.FileExists(test::kIni));
+  EXPECT_NE(f.log.LogText().find("Error: The settings file could not be created - C:\\Sequora\\Sequora.ini"),
+            std::string::npos);
+  EXPECT_EQ(f.sequencer.Countdown(), 20);  // the read defaults
+  EXPECT_TRUE(f.Command15.Enabled());
 }
 
 TEST_F(Form1Test, SecondInstanceBringsTheFirstToTheFrontAndTouchesNothing) {

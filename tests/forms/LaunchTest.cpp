@@ -22,29 +22,38 @@ class LaunchTest : public test::Form1Test {
 
 TEST_F(LaunchTest, RunNowStartsTheEditorFieldsAndNamesTheEntryInTheCountdownLabel) {
   forms::Form1& f = Load();
+  fakes.environment.variables = {{"ARG", "-p"}};
   f.editor.Text4.SetText("7");
   f.editor.Text5.SetText("C:\\PROGRA~1\\X\\");
   f.editor.Text6.SetText("x.exe");
-  f.editor.Text8.SetText("-p");
+  f.editor.Text8.SetText("%ARG%");
   f.editor.Check2.SetValue(1);
   f.editor.RunCurrentBtn.RaiseClick();
   ASSERT_EQ(fakes.launcher.started.size(), 1u);
   // The long form, quoted for its blank, then the parameters.
   EXPECT_EQ(fakes.launcher.started[0].commandLine, "\"C:\\Program Files\\X\\x.exe\" -p");
   EXPECT_EQ(fakes.launcher.started[0].showState, 6);
-  EXPECT_EQ(fakes.launcher.started[0].currentDirectory, "C:\\Program Files\\X");
+  EXPECT_EQ(fakes.launcher.started[0].folder, "C:\\Program Files\\X\\");
   EXPECT_EQ(f.Label1.Caption(), "7 Run");
   EXPECT_TRUE(f.editor.RunCurrentBtn.Enabled());
   EXPECT_EQ(f.editor.Text5.Text(), "C:\\PROGRA~1\\X\\");
+  EXPECT_EQ(f.editor.Text8.Text(), "%ARG%");
+
+  // A file that is not there: logged, not started.
+  f.editor.Text6.SetText("y.exe");
+  f.editor.RunCurrentBtn.RaiseClick();
+  EXPECT_EQ(fakes.launcher.started.size(), 1u);
+  EXPECT_EQ(f.log.LogText(), "Error: File not found - \"C:\\Program Files\\X\\y.exe\"\r");
 }
 
-TEST_F(LaunchTest, RowRunAsksFirstThenStartsTheShortFormAndMarksTheEntryDone) {
-  PutSettings({}, {"Program2=x.exe", "Program2Dir=C:\\Program Files\\X\\", "Program2Param=-ignored",
-                   "Program3=my app.exe", "Program3Dir=C:\\No Short\\"});
+TEST_F(LaunchTest, RowRunAsksFirstThenStartsTheEntryAsTheRunWouldAndMarksItDone) {
+  PutSettings({}, {"Program2=x.exe", "Program2Dir=C:\\Program Files\\X\\", "Program2Param=-a \"b c\"",
+                   "Program2Minimized=1", "Program3=\"x.exe\" -q", "Program3Dir=C:\\PROGRA~1\\X"});
+  fakes.fileSystem.PutFile("C:\\Program.exe", "MZ");
   forms::Form1& f = Load();
   fakes.dialogs.answers = {7};
   f.E_ListBox_Button1_Click(1);
-  EXPECT_TRUE(fakes.launcher.started.empty());
+  EXPECT_TRUE(fakes.launcher.attempts.empty());
   EXPECT_FALSE(f.startupList.At(2)->Done);
   ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
   EXPECT_EQ(fakes.dialogs.shown[0].text, "Run Program x.exe");
@@ -53,13 +62,15 @@ TEST_F(LaunchTest, RowRunAsksFirstThenStartsTheShortFormAndMarksTheEntryDone) {
 
   f.E_ListBox_Button1_Click(1);  // Yes
   ASSERT_EQ(fakes.launcher.started.size(), 1u);
-  EXPECT_EQ(fakes.launcher.started[0].commandLine, "C:\\PROGRA~1\\X\\x.exe");
-  EXPECT_EQ(fakes.launcher.started[0].showState, 1);
-  EXPECT_EQ(fakes.launcher.started[0].currentDirectory, "C:\\Sequora");  // no change of folder
+  EXPECT_EQ(fakes.launcher.started[0].commandLine, "\"C:\\Program Files\\X\\x.exe\" -a \"b c\"");
+  EXPECT_EQ(fakes.launcher.started[0].showState, platform::show::kMinimized);
+  EXPECT_EQ(fakes.launcher.started[0].folder, "C:\\Program Files\\X\\");
   EXPECT_TRUE(f.startupList.At(2)->Done);
 
-  f.E_ListBox_Button1_Click(2);  // no short form: quoted, so the blank cannot split it
-  EXPECT_EQ(fakes.launcher.started.back().commandLine, "\"C:\\No Short\\my app.exe\"");
+  f.E_ListBox_Button1_Click(2);  // quotes and a short folder without its separator
+  EXPECT_EQ(fakes.launcher.started.back().commandLine, "\"C:\\Program Files\\X\\x.exe\" -q");
+  EXPECT_EQ(fakes.launcher.started.back().showState, platform::show::kNormal);
+  for (const auto& a : fakes.launcher.attempts) EXPECT_EQ(a.program, "C:\\Program Files\\X\\x.exe");
   size_t asked = fakes.dialogs.shown.size();
   f.E_ListBox_Button1_Click(-1);
   f.E_ListBox_Button1_Click(101);

@@ -2,6 +2,8 @@
 // button of a row, the countdown in the current row, and the list frame after loading.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "Form1Fixture.h"
 
 using namespace sequora;
@@ -256,4 +258,36 @@ TEST_F(ListFillTest, TheStartStatePictureSwitchesAnEntryAndTheFileKeepsIt) {
   f.E_ListBox_Picture2_Click(101);
   EXPECT_EQ(List().GetPicture2(0), Pic("enabled"));
   EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+}
+
+TEST_F(ListFillTest, ASwitchThatCannotBeSavedSaysSoOnceAndTheRowShowsTheStoredState) {
+  Settings({}, {Entry(1, "p1.exe", 2)});
+  forms::Form1& f = Load();
+  const std::string before = FileText(test::kIni);
+  // A failure at every mutating step of the write in turn: the old file or the new one, and one
+  // message for each failure.
+  int injected = 0;
+  for (int step = 1;; ++step) {
+    fakes.dialogs.shown.clear();
+    fakes.fileSystem.FailMutation(step);
+    const int mutationsBefore = fakes.fileSystem.MutationCount();
+    f.E_ListBox_Picture2_Click(0);
+    const bool failed = FileText(test::kIni) == before;
+    if (!failed) {
+      EXPECT_NE(FileText(test::kIni).find("Program1Disabled=1"), std::string::npos);
+      EXPECT_TRUE(fakes.dialogs.shown.empty());
+      EXPECT_EQ(E(1).Disabled, 1);
+      EXPECT_LT(fakes.fileSystem.MutationCount() - mutationsBefore, step);  // no step left to fail
+      fakes.fileSystem.FailMutation(0);
+      break;
+    }
+    ++injected;
+    ASSERT_EQ(fakes.dialogs.shown.size(), 1u) << "step " << step;
+    EXPECT_EQ(fakes.dialogs.shown[0].title, "Sequora");
+    EXPECT_EQ(E(1).Disabled, 0) << "step " << step;
+    EXPECT_EQ(List().GetPicture2(0), Pic("enabled")) << "step " << step;
+    ASSERT_LT(step, 20);
+  }
+  EXPECT_GE(injected, 1);
+  std::printf("start-state switch: %d injected failures, %d messages\n", injected, injected);
 }

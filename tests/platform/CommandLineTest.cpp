@@ -25,6 +25,20 @@ TEST(CommandLine, ParametersFollowThePathAsWritten) {
   EXPECT_EQ(BuildCommandLine("C:\\Tools\\x.exe", "   "), "C:\\Tools\\x.exe");
 }
 
+TEST(CommandLine, AQuotedProgramEndsWhereAClosingQuoteMeetsABlank) {
+  auto split = [](const char* text) {
+    ProgramText t = SplitProgramText(text);
+    return t.program + "|" + t.parameters;
+  };
+  EXPECT_EQ(split("\"app.exe\" -x"), "\"app.exe\"|-x");
+  EXPECT_EQ(split("C:\\Tools\\\"my app.exe\"  /a \"b c\" "), "C:\\Tools\\\"my app.exe\"|/a \"b c\"");
+  EXPECT_EQ(split("\"C:\\My Tools\"\\app.exe"), "\"C:\\My Tools\"\\app.exe|");  // the quote ends a folder
+  EXPECT_EQ(split("\"my app.exe\""), "\"my app.exe\"|");
+  EXPECT_EQ(split("my app.exe -x"), "my app.exe -x|");  // unquoted: all program, blanks and all
+  EXPECT_EQ(split("\"open"), "\"open|");
+  EXPECT_EQ(split(""), "|");
+}
+
 TEST(CommandLine, OnlyExeAndComFilesAreExecutableImages) {
   for (const char* image : {"C:\\Tools\\x.exe", "C:\\Tools\\X.EXE", "C:\\Tools\\old.Com", "C:\\my.folder\\app.exe",
                             "app.exe", "C:/Tools/x.exe"})

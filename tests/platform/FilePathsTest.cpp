@@ -20,6 +20,21 @@ TEST(FilePaths, AddPathSeparator) {
   EXPECT_EQ(AddPathSeparator("\""), "\"");
 }
 
+TEST(FilePaths, JoinPathPutsOneSeparatorBetweenFolderAndFile) {
+  EXPECT_EQ(JoinPath("C:\\Tools", "x.exe"), "C:\\Tools\\x.exe");
+  EXPECT_EQ(JoinPath("C:\\Tools\\", "x.exe"), "C:\\Tools\\x.exe");
+  EXPECT_EQ(JoinPath("C:", "x.exe"), "C:\\x.exe");
+  EXPECT_EQ(JoinPath("\"C:\\My Tools\"", "x.exe"), "\"C:\\My Tools\\\"x.exe");
+  EXPECT_EQ(JoinPath("a/b", "x.exe"), "a/b/x.exe");
+  EXPECT_EQ(JoinPath("", "x.exe"), "x.exe");
+  EXPECT_EQ(JoinPath("C:\\Tools", ""), "C:\\Tools\\");
+
+  for (const char* absolute : {"C:\\x.exe", "c:x.exe", "\\\\server\\share\\x.exe", "\\x.exe", "/x.exe"})
+    EXPECT_TRUE(IsAbsolutePath(absolute)) << absolute;
+  for (const char* relative : {"x.exe", "tools\\x.exe", "1:\\x.exe", ""})
+    EXPECT_FALSE(IsAbsolutePath(relative)) << relative;
+}
+
 TEST(FilePaths, DirectoryAndFileParts) {
   FakeFileSystem fs;
   fs.MakeDirs("C:\\Tools\\Sub");

@@ -17,7 +17,7 @@ class StatusTest : public test::RunTest {
     return parts->list;
   }
   startup::EntryStatus Status(int n) { return parts->list.StatusOf(n); }
-  void Reload() { parts->list.ReloadProgrammListeObj(startup::ProcessScan(fakes.processes)); }
+  void Reload() { parts->list.ReloadProgrammListeObj(parts->list.Scan()); }
 };
 
 }  // namespace
@@ -35,14 +35,36 @@ TEST_F(StatusTest, RunningMeansAProcessByNameWithATitledWindowAndSticksUntilARel
 
   fakes.processes.processes.clear();
   fakes.processes.windows.clear();
-  startup::CheckProgramRunning(list.ProgramList, 1, startup::ProcessScan(fakes.processes));
+  startup::CheckProgramRunning(list.ProgramList, 1, list.Scan());
   EXPECT_TRUE(E(1).IsRunning);  // sticks
   Reload();
   EXPECT_FALSE(E(1).IsRunning);
 
-  fakes.processes.AddRunningProgram("myapp.exe", "Mine");  // the contains-rule
-  startup::CheckProgramRunning(list.ProgramList, 1, startup::ProcessScan(fakes.processes));
-  EXPECT_TRUE(E(1).IsRunning);
+  fakes.processes.AddRunningProgram("myapp.exe", "Mine");  // another program whose name contains it
+  startup::CheckProgramRunning(list.ProgramList, 1, list.Scan());
+  EXPECT_FALSE(E(1).IsRunning);
+}
+
+// Where the system tells a process's image path, the folder decides too: the entry's folder as
+// the run names it (variables, short names, a missing separator) against the image's long form.
+TEST_F(StatusTest, ARunningProgramIsTheEntrysOwnFileWhereItsImagePathIsKnown) {
+  fakes.environment.variables = {{"TOOLS", "C:\\Program Files\\Tools"}};
+  fakes.fileSystem.PutFile("C:\\Program Files\\Tools\\tool.exe", "MZ");
+  fakes.fileSystem.SetShortName("C:\\Program Files", "PROGRA~1");
+  fakes.processes.AddRunningProgram("tool.exe", "Tool", "C:\\PROGRA~1\\Tools\\TOOL.EXE");
+  fakes.processes.AddRunningProgram("other.exe", "Other", "D:\\Elsewhere\\other.exe");
+  fakes.processes.AddRunningProgram("hidden.exe", "Hidden");  // its path cannot be read
+  LoadWith({"Program1=tool.exe", "Program1Dir=%TOOLS%\\", "Program2=tool.exe", "Program2Dir=C:\\PROGRA~1\\Tools",
+            "Program3=\"tool.exe\" -x", "Program3Dir=C:\\Program Files\\Tools\\", "Program4=tool.exe",
+            "Program4Dir=C:\\Old Tools\\", "Program5=other.exe", "Program5Dir=C:\\Tools\\", "Program6=hidden.exe",
+            "Program6Dir=C:\\Any\\"});
+  Reload();
+  for (int n : {1, 2, 3}) EXPECT_TRUE(E(n).IsRunning) << n;
+  EXPECT_FALSE(E(4).IsRunning);
+  EXPECT_FALSE(E(5).IsRunning);
+  EXPECT_TRUE(E(6).IsRunning);  // by its name alone
+  EXPECT_TRUE(Status(1).skip);
+  EXPECT_FALSE(Status(4).skip);
 }
 
 TEST_F(StatusTest, StatusCodesAndTextsByConfirmationDisabledAndRunning) {

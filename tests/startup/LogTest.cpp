@@ -57,3 +57,25 @@ TEST_F(LogTest, ALogFileThatCannotBeWrittenLosesTheEntryThereOnly) {
   EXPECT_EQ(LogText(), "lost in the file\ralso lost\r");
   EXPECT_EQ(FileText(test::kLog).find("also lost"), std::string::npos);
 }
+
+TEST_F(LogTest, WithoutGenerateLogFileNothingIsWrittenToTheFile) {
+  PutSettings({"GenerateLogFile=0"});
+  Start();
+  Log().AddLog("kept in memory only");
+  EXPECT_FALSE(fakes.fileSystem.FileExists(test::kLog));
+  EXPECT_EQ(LogText(), "kept in memory only\r");
+}
+
+TEST_F(LogTest, ALogThatWouldPassOneMegabyteMovesToTheOldLogFirst) {
+  PutSettings({});
+  Start();
+  fakes.fileSystem.PutFile(test::kLog, std::string(startup::StartupLog::kMaxLogBytes - 10, 'x'));
+  fakes.fileSystem.PutFile("C:\\Sequora\\Sequora_LogFile.old.log", "older");
+  Log().AddLog("the entry that would pass the limit");
+  EXPECT_EQ(FileText("C:\\Sequora\\Sequora_LogFile.old.log").size(), startup::StartupLog::kMaxLogBytes - 10);
+  EXPECT_NE(FileText(test::kLog).find("the entry that would pass the limit"), std::string::npos);
+  EXPECT_LT(FileText(test::kLog).size(), 200u);
+  Log().AddLog("next");  // a small log grows as before
+  EXPECT_NE(FileText(test::kLog).find("next"), std::string::npos);
+  EXPECT_EQ(FileText("C:\\Sequora\\Sequora_LogFile.old.log").size(), startup::StartupLog::kMaxLogBytes - 10);
+}

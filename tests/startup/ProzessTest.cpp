@@ -8,20 +8,20 @@
 using namespace sequora;
 using platform::FakeProcesses;
 
-TEST(Prozess, ExactNameWinsOverContainingNamesAndCaseDoesNotMatter) {
+TEST(Prozess, OnlyTheExactNameCountsAndCaseDoesNotMatter) {
   FakeProcesses fake;
-  std::uint32_t myapp = fake.AddProcess("myapp.exe");
+  fake.AddProcess("myapp.exe");
   std::uint32_t app = fake.AddProcess("APP.EXE");
   fake.AddProcess("other.exe");
   EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(fake), "C:\\A\\app.exe"), app);
   EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(fake), "app.exe"), app);
 
-  // Without the exact name, the last process whose name contains it.
-  FakeProcesses onlyContaining;
-  onlyContaining.AddProcess("myapp.exe");
-  std::uint32_t last = onlyContaining.AddProcess("yourapp.exe");
-  EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(onlyContaining), "C:\\A\\app.exe"), last);
-  EXPECT_NE(myapp, 0u);
+  // A name that only contains the program's is another program: notepad.exe is not pad.exe.
+  FakeProcesses containing;
+  containing.AddProcess("notepad.exe");
+  containing.AddProcess("ms-teams.exe");
+  EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(containing), "C:\\A\\pad.exe"), 0u);
+  EXPECT_EQ(startup::FindProcessId(startup::ProcessScan(containing), "C:\\A\\teams.exe"), 0u);
 }
 
 TEST(Prozess, NameCutAtFirstNulAndEmptyOrMissingNamesFindNothing) {

@@ -92,12 +92,12 @@ class FakeAutostart : public startup::AutostartCheck {
 struct RunParts {
   RunParts(platform::FakePlatform& fakes, const storage::AppPaths& paths, const storage::MainSettings& settings,
            startup::AutostartCheck& autostart)
-      : list(fakes.fileSystem, fakes.processes, paths, settings),
-        log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
-        launcher(fakes.fileSystem, fakes.launcher, paths, settings, log),
-        run(list, settings, log, launcher, fakes.fileSystem, autostart, view) {}
-  startup::StartupList list;
+      : log(fakes.fileSystem, fakes.environment, fakes.launcher, fakes.dialogs, paths, settings),
+        list(fakes.fileSystem, fakes.environment, fakes.processes, paths, settings, log),
+        launcher(fakes.fileSystem, fakes.environment, fakes.launcher, paths, settings, log),
+        run(list, settings, log, launcher, autostart, view) {}
   startup::StartupLog log;
+  startup::StartupList list;
   startup::ProgramLauncher launcher;
   RecordingRunView view;
   startup::Sequencer run;
@@ -115,7 +115,7 @@ class RunTest : public FakeMachine {
   startup::Sequencer& Start() {
     clock.reset();
     parts.reset();
-    settings = storage::ReadMainSettings(fakes.fileSystem, paths.IniPath);
+    settings = storage::ReadMainSettings(fakes.fileSystem, paths.IniPath).value_or(storage::MainSettings{});
     autostart.asked.clear();
     autostart.finished = 0;
     parts = std::make_unique<RunParts>(fakes, paths, settings, autostart);
@@ -136,6 +136,21 @@ class RunTest : public FakeMachine {
   const std::string& LogText() const { return parts->log.LogText(); }
   void Advance(int ms) { clock->Advance(ms); }
   storage::ProgramEntry& E(int n) { return *parts->list.At(n); }
+  // The log's entries in order. Each ends in a CR; an entry's own line breaks are CR LF.
+  std::vector<std::string> Logged() const {
+    std::vector<std::string> entries;
+    std::string entry;
+    const std::string& all = LogText();
+    for (size_t i = 0; i < all.size(); ++i) {
+      if (all[i] == '\r' && (i + 1 == all.size() || all[i + 1] != '\n')) {
+        entries.push_back(std::move(entry));
+        entry.clear();
+      } else {
+        entry += all[i];
+      }
+    }
+    return entries;
+  }
   int LogCount(const std::string& text) const {
     const std::string& all = LogText();
     int count = 0;

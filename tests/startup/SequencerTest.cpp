@@ -218,26 +218,81 @@ TEST_F(RunTest, DisabledEntriesStartOnlyWhenTheirGroupWasConfirmedWithRunAll) {
   EXPECT_EQ(LogText(), "");
 }
 
-TEST_F(RunTest, OnlyAnEntryStillFlaggedRunningThatTheSkipTestLetThroughIsLogged) {
+namespace {
+std::string RunningEntry(int n, const std::string& path) {
+  return "Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + path +
+         "\r\n  -> Program is already running. Program skipped!";
+}
+}  // namespace
+
+TEST_F(RunTest, ProgramsFoundRunningAreLoggedOnceAndNotStarted) {
   const std::uint32_t b = fakes.processes.AddRunningProgram("b.exe", "B");
   fakes.processes.AddRunningProgram("c.exe", "C");
+  fakes.processes.AddRunningProgram("d.exe", "D");
   Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
-           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
+           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0), Entry(4, "d.exe", 0, {"Disabled=1"}),
+            Entry(5, "e.exe", 0)});
   Start();
   Advance(1500);
   EXPECT_TRUE(E(2).IsRunning);
   std::erase_if(fakes.processes.processes, [&](const auto& p) { return p.processId == b; });  // b.exe exits
-  Advance(5000);
-  EXPECT_EQ(Started(), std::vector<std::string>{P("a.exe")});
-  EXPECT_EQ(LogCount("(Skipped) Process already running: "), 1);
-  EXPECT_EQ(LogCount("(Skipped) Process already running: C:\\P\\b.exe"), 1);
-  EXPECT_TRUE(E(3).Skip);  // passed over by the skip test, silently
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("e.exe")}));
+  // b.exe still flagged from the last look, c.exe found by the skip test; the disabled d.exe
+  // would not have started anyway.
+  EXPECT_EQ(Logged(), (std::vector<std::string>{RunningEntry(2, "C:\\P\\b.exe"), RunningEntry(3, "C:\\P\\c.exe")}));
+  EXPECT_TRUE(E(3).Skip);
   EXPECT_EQ(View().finished, 1);
 
   Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=0"}, {Entry(1, "c.exe", 0)});
   Start();
   Advance(3000);
   EXPECT_EQ(Started().back(), P("c.exe"));  // without detection it starts all the same
+  EXPECT_EQ(LogText(), "");
+}
+
+TEST_F(RunTest, OnlyTheSameProgramCountsAsRunning) {
+  fakes.processes.AddRunningProgram("notepad.exe", "Editor");        // contains pad.exe
+  fakes.processes.AddRunningProgram("ms-teams.exe", "Teams");        // contains teams.exe
+  fakes.processes.AddRunningProgram("app.exe", "App", "C:\\Other\\app.exe");  // another folder
+  fakes.processes.AddRunningProgram("tool.exe", "Tool", "C:\\P\\TOOL.EXE");   // this one
+  Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
+           {Entry(1, "pad.exe", 0), Entry(2, "teams.exe", 0), Entry(3, "app.exe", 0), Entry(4, "tool.exe", 0)});
+  Start();
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("pad.exe"), P("teams.exe"), P("app.exe")}));
+  EXPECT_EQ(Logged(), std::vector<std::string>{RunningEntry(4, "C:\\P\\tool.exe")});
+}
+
+// What the system is asked for each kind of entry: executables directly, the rest through the
+// shell; variables expanded for the start while the entry keeps them; stray quotes removed.
+TEST_F(RunTest, EveryKindOfEntryStartsItsOwnWay) {
+  fakes.environment.variables = {{"windir", "C:\\Windows"}};
+  fakes.fileSystem.PutFile("C:\\Windows\\notepad.exe", "MZ");
+  fakes.fileSystem.PutFile("C:\\Program.exe", "MZ");
+  fakes.fileSystem.PutFile("C:\\Program Files\\Foo\\app.exe", "MZ");
+  Settings({"InitialStartupTime=1"},
+           {Entry(1, "a.exe", 0), Entry(2, "b.lnk", 0), Entry(3, "c.cmd", 0),
+            Entry(4, "d.txt", 0, {"Param=-p", "Minimized=1"}),
+            {"Program5=notepad.exe", "Program5Dir=%windir%\\", "Program5Param=%windir%\\win.ini"},
+            {"Program6=\"app.exe\" -x", "Program6Dir=C:\\Program Files\\Foo\\"}});
+  Start();
+  Advance(20000);
+  using platform::StartWay;
+  const std::vector<std::pair<std::string, StartWay>> expected = {
+      {P("a.exe"), StartWay::Direct},
+      {P("b.lnk"), StartWay::Shell},
+      {P("c.cmd"), StartWay::Shell},
+      {P("d.txt") + " -p", StartWay::Shell},
+      {"C:\\Windows\\notepad.exe C:\\Windows\\win.ini", StartWay::Direct},
+      {"\"C:\\Program Files\\Foo\\app.exe\" -x", StartWay::Direct}};
+  std::vector<std::pair<std::string, StartWay>> started;
+  for (const auto& s : fakes.launcher.started) started.emplace_back(s.commandLine, s.way);
+  EXPECT_EQ(started, expected);
+  EXPECT_EQ(fakes.launcher.started[3].showState, platform::show::kMinimized);
+  EXPECT_EQ(fakes.launcher.started[4].folder, "C:\\Windows\\");
+  EXPECT_EQ(E(5).Dir, "%windir%\\");  // read again from the file: the variable stays
+  EXPECT_EQ(LogText(), "");
 }
 
 TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {
@@ -270,13 +325,29 @@ TEST_F(RunTest, ProgramsWindowsStartsItselfAreLoggedOnceAndNeverStarted) {
   EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
 }
 
-TEST_F(RunTest, AMissingProgramIsLoggedAndTheRunGoesOn) {
-  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0), Entry(2, "b.exe", 0)});
+TEST_F(RunTest, AProgramThatDoesNotStartIsLoggedWithItsReasonAndTheRunGoesOn) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
   fakes.fileSystem.RemoveFile(P("gone.exe"));
+  fakes.launcher.FailWith(platform::StartWay::Direct, 5, P("c.exe"));
   Start();
+  EXPECT_EQ(TimeOfStart(1, 5000), 3000);  // the missing one keeps its place: run at 1000, gone at 2000
   Advance(5000);
-  EXPECT_EQ(LogCount("Error: File not found - C:\\P\\gone.exe"), 1);
-  EXPECT_EQ(Started(), (std::vector<std::string>{P("gone.exe"), P("b.exe")}));  // attempted all the same
+  EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"Error: File not found - C:\\P\\gone.exe",
+                                                 "Error: Could not start - C:\\P\\c.exe (Access is denied)"}));
+  EXPECT_EQ(View().next, "Failed: c.exe");
+  EXPECT_TRUE(E(3).Done);
+  EXPECT_EQ(View().finished, 1);
+}
+
+TEST_F(RunTest, AnEntryRefusedDuringItsWaitIsNotStartedAndTheLineSaysSo) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3, {"ConfirmMessageBoxNr=2"})});
+  Start();
+  Advance(2500);
+  parts->list.SetConfirmState(2, Confirm::SkipAll);
+  Advance(5000);
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(View().next, "Skipped: a.exe");
   EXPECT_EQ(View().finished, 1);
 }
 
@@ -324,6 +395,19 @@ TEST_F(RunTest, StoppingDuringAWaitEndsTheRun) {
   EXPECT_EQ(View().finished, 0);
 }
 
+TEST_F(RunTest, ASettingsFileThatCannotBeReadKeepsTheListAndTheRunGoesOn) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 1), Entry(2, "b.exe", 1), Entry(3, "c.exe", 1)});
+  Start();
+  Advance(1500);  // the run is at a.exe's wait
+  // Another program holds the file without read sharing for a while: every read fails.
+  fakes.fileSystem.FailNext(platform::FakeFileSystem::Op::ReadFile, 4);
+  Advance(6000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), P("b.exe"), P("c.exe")}));
+  EXPECT_EQ(LogCount("Error: The settings file could not be read - C:\\Sequora\\Sequora.ini"), 1);
+  EXPECT_EQ(LogCount("Error: File not found"), 0);
+  EXPECT_EQ(View().finished, 1);
+}
+
 // ---- The end notice ----------------------------------------------------------------------------
 
 TEST_F(RunTest, TheEndNoticeSaysWhatStartedAndHoldsTheEndAtMostFifteenSeconds) {
@@ -363,7 +447,7 @@ TEST_F(RunTest, ClosingTheEndNoticeEndsAtOnceAndAClickOpensTheLogWhenSomethingWe
   Advance(2000);
   ASSERT_EQ(View().endNotices.size(), 1u);
   EXPECT_EQ(View().endNotices[0],
-            "Startup list done: 1 program started.\nSome did not go as planned: click here to see the log.");
+            "Startup list done: no program was started.\nSome did not go as planned: click here to see the log.");
   run.EndNoticeClosed(true);
   EXPECT_EQ(fakes.launcher.notepadFiles, std::vector<std::string>{paths.LogPath});
   EXPECT_EQ(View().finished, 1);

@@ -43,6 +43,9 @@ inline std::vector<CorpusFile> IniCorpus() {
       {"case", "[mAiN]\r\nkEy=Value\r\n[SECOND]\r\nKEY=second\r\n"},
       {"ansi-bytes", "[Main]\r\nKey=C:\\Programme\\M\xFCller\\\xE4pp.exe\r\nOther=\xA9 2\r\n"},
       {"nul-bytes", "[Main]\r\nKey=ab\0cd\r\nOth\0er=x\r\nOther=2\r\n"s},
+      {"vertical-tabs", "\v[Main]\v\r\n\vKey\v=\v value\v\r\n\v Other \v= \v\"q\"\v\r\n[Second]\r\nKey=\v\r\n"},
+      {"tabs-in-brackets", "[\tMain\t]\r\nKey=tabbed\r\n[ Second ]\r\nKey=second\r\n"},
+      {"value-32767", "[Main]\r\nKey=C:\\" + Repeat('p', 32764) + "\r\nOther=\"" + Repeat('q', 40000) + "\"\r\n"},
       {"default-style", "# Max 101 Programs allowed!\r\n\r\n[MainSettings]\r\nStartMinimized=0\r\n\r\n"
                         "[ProgramList]\r\nProgram1=notepad.exe\r\nProgram1Dir=C:\\Windows\\\r\n"
                         "Program1ConfirmMessageBoxNr=-1\r\n\r\n[Groups]\r\n\r\n\r\n[Backup]\r\n\r\n"},
@@ -50,13 +53,14 @@ inline std::vector<CorpusFile> IniCorpus() {
 }
 
 inline const std::vector<std::string>& CorpusSections() {
-  static const std::vector<std::string> s = {"Main", "main", " Main ", "Second", " Second ", "Second] trailing",
-                                             "Main]x", "Missing", "MainSettings", "ProgramList", "Another"};
+  static const std::vector<std::string> s = {"Main", "main", " Main ", "\tMain\t", "Second", " Second ",
+                                             "Second] trailing", "Main]x", "Missing", "MainSettings", "ProgramList",
+                                             "Another"};
   return s;
 }
 
 inline const std::vector<std::string>& CorpusKeys() {
-  static const std::vector<std::string> k = {"Key", "key", " Key\t", "Other", "A", "B", "C", "D", "E", "F",
+  static const std::vector<std::string> k = {"Key", "key", " Key\t", "\vKey", "Other", "A", "B", "C", "D", "E", "F",
                                              "Hash", "#Hash", ";Key", "Missing", "StartMinimized",
                                              "Program1", "program1dir", "Program1ConfirmMessageBoxNr",
                                              "Oth", "[Second", "Brand New", "K"};

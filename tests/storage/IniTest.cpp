@@ -21,27 +21,41 @@ class IniTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(IniTest, ReadGivesTheDefaultForMissingEmptyAndBlankValues) {
-  fs.PutFile(path, "[S]\r\nEmpty=\r\nBlanks=    \r\nQuoted=\"  \"\r\nSet= 7 \r\nLong=" + std::string(148, 'x') + "\r\n");
-  EXPECT_EQ(ini.ReadIni("S", "Empty", path, "def", true), "def");
-  EXPECT_EQ(ini.ReadIni("S", "Blanks", path, "def", true), "def");
-  EXPECT_EQ(ini.ReadIni("S", "Quoted", path, "def", true), "def");
-  EXPECT_EQ(ini.ReadIni("S", "Missing", path, "def", true), "def");
-  EXPECT_EQ(ini.ReadIni("Nope", "Set", path, "def", true), "def");
-  EXPECT_EQ(ini.ReadIni("S", "Set", path, "def", true), "7");
-  EXPECT_EQ(ini.ReadIni("S", "Long", path, "", true), std::string(148, 'x'));
+  const std::string dir = "C:\\" + std::string(150, 'd') + "\\";  // 153 characters
+  const std::string param = "/a /b " + std::string(150, 'p') + " /last";  // 162 characters
+  fs.PutFile(path, "[S]\r\nEmpty=\r\nBlanks=    \r\nQuoted=\"  \"\r\nSet= 7 \r\nDir=" + dir + "\r\nParam=" + param +
+                       "\r\nPath=" + std::string(32767, 'x') + "\r\n");
+  EXPECT_EQ(ini.ReadIni("S", "Empty", path, "def"), "def");
+  EXPECT_EQ(ini.ReadIni("S", "Blanks", path, "def"), "def");
+  EXPECT_EQ(ini.ReadIni("S", "Quoted", path, "def"), "def");
+  EXPECT_EQ(ini.ReadIni("S", "Missing", path, "def"), "def");
+  EXPECT_EQ(ini.ReadIni("Nope", "Set", path, "def"), "def");
+  EXPECT_EQ(ini.ReadIni("S", "Set", path, "def"), "7");
+  // Long values come whole.
+  EXPECT_EQ(ini.ReadIni("S", "Dir", path, ""), dir);
+  EXPECT_EQ(ini.ReadIni("S", "Param", path, ""), param);
+  EXPECT_EQ(ini.ReadIni("S", "Path", path, ""), std::string(32767, 'x'));
 }
 
-TEST_F(IniTest, ReadingAMissingFileCreatesItEmpty) {
-  EXPECT_EQ(ini.ReadIni("S", "K", path, "def", false), "def");
-  EXPECT_FALSE(fs.Contents(path));
-  EXPECT_EQ(ini.ReadIni("S", "K", path, "def", true), "def");
-  EXPECT_EQ(fs.Contents(path), "");
-  // A folder that is missing or read-only: the default, and nothing else happens.
-  EXPECT_EQ(ini.ReadIni("S", "K", "C:\\Gone\\x.ini", "def", true), "def");
-  fs.MakeDirs("C:\\Locked");
-  fs.SetReadOnly("C:\\Locked", true);
-  EXPECT_EQ(ini.ReadIni("S", "K", "C:\\Locked\\x.ini", "def", true), "def");
-  EXPECT_FALSE(fs.FileExists("C:\\Locked\\x.ini"));
+TEST_F(IniTest, ReadingNeverWrites) {
+  const int before = fs.MutationCount();
+  for (bool createIfMissing : {false, true}) {
+    EXPECT_EQ(ini.ReadIni("S", "K", path, "def", createIfMissing), "def");
+    EXPECT_EQ(ini.ReadIni("S", "K", "C:\\Gone\\x.ini", "def", createIfMissing), "def");
+  }
+  auto snapshot = ini.ReadSnapshot(path);
+  ASSERT_TRUE(snapshot);  // a missing file reads as an empty one ...
+  EXPECT_EQ(snapshot->ReadIni("S", "K", "def"), "def");
+  EXPECT_FALSE(fs.Exists(path));  // ... and stays missing
+  EXPECT_EQ(fs.MutationCount(), before);
+}
+
+TEST_F(IniTest, ASnapshotTellsAnUnreadableFileFromAMissingOne) {
+  fs.PutFile(path, "[S]\r\nK=v\r\n");
+  fs.FailNext(FakeFileSystem::Op::ReadFile);
+  EXPECT_FALSE(ini.ReadSnapshot(path));
+  EXPECT_EQ(ini.ReadSnapshot(path)->ReadIni("S", "K", ""), "v");
+  EXPECT_FALSE(ini.ReadSnapshot("C:\\Sequora"));  // a folder is no settings file
 }
 
 TEST_F(IniTest, BareFileNamesResolveAgainstTheCurrentFolderOnlyWhenTheFileIsThere) {
@@ -50,35 +64,68 @@ TEST_F(IniTest, BareFileNamesResolveAgainstTheCurrentFolderOnlyWhenTheFileIsTher
   fs.PutFile("C:\\Sequora\\settings.ini", "[S]\r\nK=here\r\n");
   EXPECT_EQ(ini.MakeFullPath("settings.ini"), "C:\\Sequora\\settings.ini");
   EXPECT_EQ(ini.MakeFullPath("D:settings.ini"), "D:settings.ini");
-  EXPECT_EQ(ini.ReadIni("S", "K", "settings.ini", "", true), "here");
+  EXPECT_EQ(ini.ReadIni("S", "K", "settings.ini", ""), "here");
 }
 
 TEST_F(IniTest, WriteCreatesTheFileAndEditsInPlace) {
-  EXPECT_FALSE(ini.WriteIni("S", "K", "v", path, false));
+  EXPECT_EQ(ini.WriteValue("S", "K", "v", path, false), IniWrite::NoFile);
   EXPECT_FALSE(fs.Contents(path));
-  EXPECT_TRUE(ini.WriteIni("S", "K", "v", path, true));
+  EXPECT_EQ(ini.WriteValue("S", "K", "v", path, true), IniWrite::Written);
   EXPECT_EQ(fs.Contents(path), "[S]\r\nK=v\r\n");
-  EXPECT_TRUE(ini.WriteIni("S", "K", "w", path, true));
-  EXPECT_TRUE(ini.WriteIni("T", "K", "x", path, true));
+  EXPECT_EQ(ini.WriteValue("S", "K", "w", path, true), IniWrite::Written);
+  EXPECT_EQ(ini.WriteValue("T", "K", "x", path, true), IniWrite::Written);
   EXPECT_EQ(fs.Contents(path), "[S]\r\nK=w\r\n[T]\r\nK=x\r\n");
-  EXPECT_EQ(ini.ReadIni("t", "k", path, "", true), "x");
+  EXPECT_EQ(ini.ReadIni("t", "k", path, ""), "x");
   EXPECT_FALSE(fs.FileExists(TemporaryPathFor(path)));
+}
+
+// The existence test and the read can fail for a moment (a virus scanner, a network share): a
+// write must then neither truncate the file nor replace it with one holding only the new key.
+TEST_F(IniTest, AFileThatLooksMissingForAMomentIsEditedNotReplaced) {
+  fs.PutFile(path, "[S]\r\nA=1\r\n");
+  fs.FailNext(FakeFileSystem::Op::ReadFile);
+  fs.FailNext(FakeFileSystem::Op::FileExists);
+  EXPECT_EQ(ini.WriteValue("S", "K", "v", path, true), IniWrite::Written);
+  EXPECT_EQ(fs.Contents(path), "[S]\r\nA=1\r\nK=v\r\n");
 }
 
 TEST_F(IniTest, WriteFailuresReachTheCallerAndKeepTheOldFile) {
   const std::string old = "[S]\r\nK=old\r\n";
   fs.PutFile(path, old);
   fs.SetReadOnly(path, true);
-  EXPECT_FALSE(ini.WriteIni("S", "K", "new", path, true));
+  EXPECT_EQ(ini.WriteValue("S", "K", "new", path, true), IniWrite::Failed);
   fs.SetReadOnly(path, false);
   fs.SetReadOnly("C:\\Sequora", true);
-  EXPECT_FALSE(ini.WriteIni("S", "K", "new", path, true));
+  EXPECT_EQ(ini.WriteValue("S", "K", "new", path, true), IniWrite::Failed);
   fs.SetReadOnly("C:\\Sequora", false);
   fs.FailNext(FakeFileSystem::Op::ReadFile);
-  EXPECT_FALSE(ini.WriteIni("S", "K", "new", path, true));  // unreadable: never replaced blind
+  EXPECT_EQ(ini.WriteValue("S", "K", "new", path, true), IniWrite::Failed);  // unreadable: never replaced blind
   EXPECT_EQ(fs.Contents(path), old);
-  EXPECT_FALSE(ini.WriteIni("S", "K", "v", "C:\\Gone\\x.ini", true));
+  EXPECT_EQ(ini.WriteValue("S", "K", "v", "C:\\Gone\\x.ini", true), IniWrite::Failed);
+  EXPECT_FALSE(ini.WriteIni("S", "K", "new", "C:\\Gone\\x.ini", true));
   EXPECT_TRUE(fs.FilesBelow("C:\\").size() == 1);
+}
+
+TEST_F(IniTest, ValuesReadBackAsWrittenAndLineBreaksAreRefused) {
+  fs.PutFile(path, "[ProgramList]\r\nProgram1=app.exe\r\nProgram1Param=-a\r\n");
+  const std::string quoted = "\"C:\\My Docs\\report.txt\"";
+  ASSERT_EQ(ini.WriteValue("ProgramList", "Program1Param", quoted, path, true), IniWrite::Written);
+  EXPECT_EQ(ini.ReadIni("ProgramList", "Program1Param", path, ""), quoted);
+  const std::string before = *fs.Contents(path);
+  const int mutations = fs.MutationCount();
+  EXPECT_EQ(ini.WriteValue("ProgramList", "Program1Param", "x\r\nProgram1Disabled=1\r\nProgram3=C:\\evil.exe", path,
+                           true),
+            IniWrite::Refused);
+  EXPECT_EQ(ini.WriteValues("ProgramList", {{"Program2", "ok.exe"}, {"Program2Param", "a\nb"}}, path, true),
+            IniWrite::Refused);  // one refused pair refuses all
+  EXPECT_FALSE(ini.WriteIni("ProgramList", "Program1Param", "a\rb", path, true));
+  EXPECT_EQ(fs.MutationCount(), mutations);
+  EXPECT_EQ(fs.Contents(path), before);
+  EXPECT_EQ(ini.ReadIni("ProgramList", "Program1Disabled", path, "0"), "0");
+  EXPECT_EQ(ini.ReadIni("ProgramList", "Program3", path, ""), "");
+  // Nor is a missing file created for a refused write.
+  EXPECT_EQ(ini.WriteValue("S", "K", "a\nb", "C:\\Sequora\\new.ini", true), IniWrite::Refused);
+  EXPECT_FALSE(fs.Exists("C:\\Sequora\\new.ini"));
 }
 
 // A crash (every later step failing too) or a single failing step at any point of a write leaves
@@ -89,20 +136,20 @@ TEST_F(IniTest, AWriteInterruptedAtAnyStepLeavesTheOldOrTheNewFile) {
   fs.PutFile(path, old);
   fs.ResetCalls();
   int before = fs.MutationCount();
-  ASSERT_TRUE(ini.WriteIni("S", "K", std::string(40, 'n'), path, true));
+  ASSERT_EQ(ini.WriteValue("S", "K", std::string(40, 'n'), path, true), IniWrite::Written);
   const int steps = fs.MutationCount() - before;
   ASSERT_GE(steps, 2);
   for (bool crash : {true, false}) {
     for (int step = 1; step <= steps; ++step) {
       fs.PutFile(path, old);
       fs.FailMutation(step, crash);
-      bool ok = ini.WriteIni("S", "K", std::string(40, 'n'), path, true);
+      const IniWrite result = ini.WriteValue("S", "K", std::string(40, 'n'), path, true);
       fs.FailMutation(0);
       auto now = fs.Contents(path);
       ASSERT_TRUE(now) << step;
       EXPECT_TRUE(*now == old || *now == updated) << "step " << step << (crash ? " (crash)" : "");
-      EXPECT_EQ(ok, *now == updated) << step;
-      EXPECT_EQ(ini.ReadIni("T", "B", path, "", true), "2");
+      EXPECT_EQ(result == IniWrite::Written, *now == updated) << step;
+      EXPECT_EQ(ini.ReadIni("T", "B", path, ""), "2");
     }
   }
 }
@@ -110,11 +157,11 @@ TEST_F(IniTest, AWriteInterruptedAtAnyStepLeavesTheOldOrTheNewFile) {
 TEST_F(IniTest, SeveralKeysGoInOneReplacement) {
   fs.PutFile(path, "[S]\r\nA=1\r\n");
   int before = fs.MutationCount();
-  EXPECT_TRUE(ini.WriteIniValues("S", {{"A", "x"}, {"B", "y"}, {"A", "z"}}, path, true));
+  EXPECT_EQ(ini.WriteValues("S", {{"A", "x"}, {"B", "y"}, {"A", "z"}}, path, true), IniWrite::Written);
   EXPECT_EQ(fs.MutationCount() - before, 2);  // the temporary file and the rename
   EXPECT_EQ(fs.Contents(path), "[S]\r\nA=z\r\nB=y\r\n");
   before = fs.MutationCount();
-  EXPECT_TRUE(ini.WriteIni("S", "B", "y", path, true));  // nothing changes: nothing written
+  EXPECT_EQ(ini.WriteValue("S", "B", "y", path, true), IniWrite::Written);  // nothing changes: nothing written
   EXPECT_EQ(fs.MutationCount(), before);
 }
 
@@ -125,20 +172,19 @@ TEST_F(IniTest, LargeAndBinaryFilesAreReadAndEditedSafely) {
   while (big.size() < 10u * 1024 * 1024) big += filler;
   big += "[Last]\r\nKey=end\r\n";
   fs.PutFile(path, big);
-  EXPECT_EQ(ini.ReadIni("Last", "Key", path, "", true), "end");
-  EXPECT_EQ(ini.ReadSnapshot(path, true).ReadIni("Main", "Key", ""), "first");
-  ASSERT_TRUE(ini.WriteIni("Last", "Key", "changed", path, true));
+  EXPECT_EQ(ini.ReadIni("Last", "Key", path, ""), "end");
+  EXPECT_EQ(ini.ReadSnapshot(path)->ReadIni("Main", "Key", ""), "first");
+  ASSERT_EQ(ini.WriteValue("Last", "Key", "changed", path, true), IniWrite::Written);
   EXPECT_EQ(fs.Contents(path)->size(), big.size() + 4);
 
   std::string garbage;
   for (int i = 0; i < 200000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) & 0xFF);
   fs.PutFile(path, garbage);
-  std::string value = ini.ReadIni("Main", "Key", path, "d", true);
-  EXPECT_LE(value.size(), 148u);
-  ASSERT_TRUE(ini.WriteIni("Main", "Key", "v", path, true));
+  EXPECT_EQ(ini.ReadIni("Main", "Key", path, "d"), "d");
+  ASSERT_EQ(ini.WriteValue("Main", "Key", "v", path, true), IniWrite::Written);
   auto after = fs.Contents(path);
   EXPECT_EQ(after->substr(0, garbage.size()), garbage);
-  EXPECT_EQ(ini.ReadIni("Main", "Key", path, "", true), "v");
+  EXPECT_EQ(ini.ReadIni("Main", "Key", path, ""), "v");
 }
 
 TEST_F(IniTest, CreateEmptyFileNeverTruncates) {

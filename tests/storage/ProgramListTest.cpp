@@ -103,11 +103,29 @@ TEST_F(ProgramListTest, ReloadEqualsKeyByKeyReads) {
   EXPECT_EQ(list.At(2)->Minimized, 2);
 }
 
-TEST_F(ProgramListTest, AMissingFileIsCreatedAndEveryEntryIsFree) {
-  ReloadProgrammListeObj(context, list);
-  EXPECT_EQ(fs.Contents(context.iniPath), "");
+TEST_F(ProgramListTest, AMissingFileReadsAsFreeEntriesAndStaysMissing) {
+  list.At(1)->Program = "stale.exe";
+  EXPECT_TRUE(ReloadProgrammListeObj(context, list));
   EXPECT_EQ(list.At(1)->Program, "");
   EXPECT_EQ(list.At(101)->StartupDelay, "2");
+  EXPECT_EQ(ReadProgramEntry(context, list, 5).ConfirmMessageBoxNr, -1);
+  EXPECT_FALSE(fs.Exists(context.iniPath));
+}
+
+// A file that is there but cannot be read (locked by another program, say) is not an empty
+// file: reading it as one would blank every entry, and the next save would make that permanent.
+TEST_F(ProgramListTest, AnUnreadableFileLeavesTheTableAsItWas) {
+  File("Program1=a.exe\r\nProgram1Dir=C:\\A\\\r\n");
+  ASSERT_TRUE(ReloadProgrammListeObj(context, list));
+  list.At(1)->Done = true;
+  list.At(1)->IsRunning = true;
+  checked.clear();
+  fs.FailNext(FakeFileSystem::Op::ReadFile);
+  EXPECT_FALSE(ReloadProgrammListeObj(context, list));
+  EXPECT_EQ(list.At(1)->Program, "a.exe");
+  EXPECT_EQ(list.At(1)->Dir, "C:\\A\\");
+  EXPECT_TRUE(list.At(1)->Done && list.At(1)->IsRunning);
+  EXPECT_TRUE(checked.empty());
 }
 
 TEST_F(ProgramListTest, WriteStoresTheSevenFieldsInOneStep) {
@@ -122,7 +140,7 @@ TEST_F(ProgramListTest, WriteStoresTheSevenFieldsInOneStep) {
   e.ConfirmMessageBoxNr = 12;
   e.Done = true;
   int before = fs.MutationCount();
-  ASSERT_TRUE(WriteProgramEntry(context, 101, e));
+  ASSERT_EQ(WriteProgramEntry(context, 101, e), IniWrite::Written);
   EXPECT_EQ(fs.MutationCount() - before, 2);
   const std::string text = *fs.Contents(context.iniPath);
   EXPECT_NE(text.find("Program100ConfirmMessageBoxNr=-1\r\nProgram101=my app.exe\r\nProgram101Dir=C:\\My Tools\\\r\n"
@@ -134,8 +152,38 @@ TEST_F(ProgramListTest, WriteStoresTheSevenFieldsInOneStep) {
   EXPECT_EQ(list.At(101)->StartupDelay, "2");
 
   fs.SetReadOnly(context.iniPath, true);
-  EXPECT_FALSE(WriteProgramEntry(context, 1, e));
+  EXPECT_EQ(WriteProgramEntry(context, 1, e), IniWrite::Failed);
   EXPECT_EQ(*fs.Contents(context.iniPath), text);
+}
+
+TEST_F(ProgramListTest, StoredFieldsReadBackAsWritten) {
+  fs.PutFile(context.iniPath, DefaultIniText());
+  ProgramEntry e;
+  e.Program = "report viewer.exe";
+  e.Dir = "C:\\" + std::string(149, 'd') + "\\";                  // 153 characters
+  e.Param = "\"C:\\My Docs\\report.txt\" " + std::string(130, 'o') + " /last";  // 163, last option kept
+  e.StartupDelay = "5";
+  ASSERT_EQ(WriteProgramEntry(context, 4, e), IniWrite::Written);
+  ProgramEntry one = ReadProgramEntry(context, list, 4);
+  EXPECT_EQ(one.Dir, e.Dir);
+  EXPECT_EQ(one.Param, e.Param);
+  ASSERT_TRUE(ReloadProgrammListeObj(context, list));
+  EXPECT_EQ(list.At(4)->Dir, e.Dir);
+  EXPECT_EQ(list.At(4)->Param, e.Param);
+  // A parameter that is one quoted path stays one quoted path.
+  e.Param = "\"C:\\My Docs\\report.txt\"";
+  ASSERT_EQ(WriteProgramEntry(context, 4, e), IniWrite::Written);
+  ASSERT_TRUE(ReloadProgrammListeObj(context, list));
+  EXPECT_EQ(list.At(4)->Param, e.Param);
+
+  // Line breaks would write keys of their own: refused, and the file stays as it was.
+  const std::string before = *fs.Contents(context.iniPath);
+  e.Param = "x\r\nProgram4Disabled=1\r\nProgram3=C:\\evil.exe";
+  EXPECT_EQ(WriteProgramEntry(context, 4, e), IniWrite::Refused);
+  EXPECT_EQ(*fs.Contents(context.iniPath), before);
+  ASSERT_TRUE(ReloadProgrammListeObj(context, list));
+  EXPECT_EQ(list.At(3)->Program, "");
+  EXPECT_EQ(list.At(4)->Disabled, 0);
 }
 
 TEST_F(ProgramListTest, IsProgramInListMatchesShortFormsAsSubstrings) {

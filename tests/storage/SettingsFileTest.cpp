@@ -24,8 +24,7 @@ TEST(SettingsFile, DefaultFileReadsAsAFreshStart) {
   Ini ini(fs);
   const std::string path = "C:\\Sequora\\Sequora.ini";
   fs.MakeDirs("C:\\Sequora");
-  fs.PutFile(path, "[MainSettings]\r\nInitialStartupTime=5\r\n");
-  ASSERT_TRUE(WriteDefaultIni(fs, path));
+  ASSERT_EQ(CreateDefaultIni(fs, path), sequora::platform::FileCreation::Created);
   const std::string text = *fs.Contents(path);
   EXPECT_EQ(text.rfind("# Max 101 Programs allowed!\r\n\r\n[MainSettings]\r\n", 0), 0u);
   EXPECT_EQ(ini.ReadIni(section::kMainSettings, key::kInitialStartupTime, path, "20", true), "30");
@@ -34,18 +33,31 @@ TEST(SettingsFile, DefaultFileReadsAsAFreshStart) {
   EXPECT_EQ(ini.ReadIni(section::kProgramList, key::ProgramConfirmMessageBoxNr(101), path, "x", true), "x");
   EXPECT_EQ(ini.ReadIni(section::kProgramList, key::ProgramStartupDelay(5), path, "2", true), "2");
   // New keys land where they belong: group names in Groups, backup records in Backup.
-  ASSERT_TRUE(ini.WriteIni(section::kGroups, key::ConfirmGroupName(12), "Office", path, true));
+  ASSERT_EQ(ini.WriteValue(section::kGroups, key::ConfirmGroupName(12), "Office", path, true), IniWrite::Written);
   EXPECT_NE(fs.Contents(path)->find("[Groups]\r\nConfirmGroup12Name=Office\r\n\r\n\r\n[Backup]"), std::string::npos);
 }
 
-TEST(SettingsFile, AFailedDefaultWriteKeepsTheOldFile) {
+// The caller writes the default file when its existence test says there is none; that test can
+// fail for a moment while the user's file is there. The user's file must survive it.
+TEST(SettingsFile, TheDefaultFileNeverReplacesAnExistingOne) {
   FakeFileSystem fs;
   const std::string path = "C:\\Sequora\\Sequora.ini";
-  fs.PutFile(path, "old");
-  for (int step = 1; step <= 2; ++step) {
-    fs.FailMutation(step, true);
-    EXPECT_FALSE(WriteDefaultIni(fs, path));
-    fs.FailMutation(0);
-    EXPECT_EQ(fs.Contents(path), "old");
-  }
+  const std::string users = "[MainSettings]\r\nInitialStartupTime=5\r\n[ProgramList]\r\nProgram1=a.exe\r\n";
+  fs.PutFile(path, users);
+  fs.FailNext(FakeFileSystem::Op::FileExists);
+  ASSERT_FALSE(fs.FileExists(path));
+  EXPECT_EQ(CreateDefaultIni(fs, path), sequora::platform::FileCreation::AlreadyExists);
+  EXPECT_FALSE(WriteDefaultIni(fs, path));
+  EXPECT_EQ(fs.Contents(path), users);
+}
+
+TEST(SettingsFile, AFailedDefaultWriteLeavesNoFile) {
+  FakeFileSystem fs;
+  const std::string path = "C:\\Sequora\\Sequora.ini";
+  fs.MakeDirs("C:\\Sequora");
+  fs.FailMutation(1);
+  EXPECT_EQ(CreateDefaultIni(fs, path), sequora::platform::FileCreation::Failed);
+  EXPECT_FALSE(fs.Exists(path));  // so the next start writes it again, never an empty one
+  EXPECT_EQ(CreateDefaultIni(fs, path), sequora::platform::FileCreation::Created);
+  EXPECT_EQ(fs.Contents(path), DefaultIniText());
 }

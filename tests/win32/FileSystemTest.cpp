@@ -50,6 +50,21 @@ TEST(Win32FileSystem, WriteReadReplaceAndList) {
   RemoveDirectoryA(dir.c_str());
 }
 
+TEST(Win32FileSystem, CreateNewFileNeverTouchesWhatIsThere) {
+  using sequora::platform::FileCreation;
+  Win32FileSystem fs;
+  std::string dir = ScratchDir();
+  const std::string path = dir + "Sequora.ini";
+  EXPECT_EQ(fs.CreateNewFile(path, "first\r\n"), FileCreation::Created);
+  EXPECT_EQ(fs.ReadFile(path), "first\r\n");
+  EXPECT_EQ(fs.CreateNewFile(path, "second"), FileCreation::AlreadyExists);
+  EXPECT_EQ(fs.ReadFile(path), "first\r\n");
+  EXPECT_EQ(fs.CreateNewFile(dir.substr(0, dir.size() - 1), "x"), FileCreation::AlreadyExists);  // a folder
+  EXPECT_EQ(fs.CreateNewFile(dir + "missing\\x.ini", "x"), FileCreation::Failed);
+  EXPECT_TRUE(fs.RemoveFile(path));
+  RemoveDirectoryA(dir.c_str());
+}
+
 TEST(Win32FileSystem, CurrentDirectoryAndDrive) {
   Win32FileSystem fs;
   std::string dir = ScratchDir();

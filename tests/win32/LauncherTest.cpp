@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -13,11 +14,17 @@
 #include <vector>
 
 #include "base/StringOps.h"
+#include "platform/fake/FakeDialogs.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ShellLinks.h"
+#include "startup/Launcher.h"
+#include "startup/Log.h"
+#include "storage/AppPaths.h"
+#include "storage/Settings.h"
 
 using namespace sequora;
 using namespace sequora::platform;
@@ -97,6 +104,19 @@ class ExpectedReport {
  private:
   std::string file_;
   UniqueHandleObj done_;
+};
+
+// The startup launcher on the real system, Sequora's folder and log in the scratch folder.
+struct LauncherParts {
+  explicit LauncherParts(const Scratch& scratch) : paths(storage::AppPaths::For(scratch.Path(), "Sequora")) {}
+  win32::Win32FileSystem fs;
+  win32::Win32Environment environment;
+  win32::Win32Launcher system;
+  FakeDialogs dialogs;
+  storage::AppPaths paths;
+  storage::MainSettings settings;
+  startup::StartupLog log{fs, environment, system, dialogs, paths, settings};
+  startup::ProgramLauncher launcher{fs, environment, system, paths, settings, log};
 };
 
 }  // namespace
@@ -272,23 +292,85 @@ TEST(Win32Launcher, FailedStartsReportTheErrorWithOneLineOfText) {
   EXPECT_EQ(launcher.ErrorText(0x2FFFFFFF), "error 805306367");
 }
 
-// The plain command line of StartProgram runs in the current directory.
-TEST(Win32Launcher, StartProgramRunsInTheCurrentDirectoryWithTheShowState) {
-  Scratch scratch("sequora launch plain");
-  std::string exe = scratch.Helper("report start.exe");
+// Notepad is the system's, whatever lies in the current folder.
+TEST(Win32Launcher, NotepadComesFromTheSystemFolder) {
+  Scratch scratch("sequora launch notepad");
+  scratch.Helper("notepad.exe");  // would run if the system were left to search
+  const std::string text = scratch.Path() + "\\the log.txt";
+  std::ofstream(text) << "log\r\n";
+  const std::string systemNotepad = win32::SystemFolder() + "\\notepad.exe";
+  ASSERT_FALSE(win32::SystemFolder().empty());
+
+  win32::Win32Processes processes;
+  std::vector<DWORD> before;
+  if (auto snapshot = processes.ProcessSnapshot())
+    for (const auto& p : *snapshot) before.push_back(p.processId);
   win32::Win32FileSystem fs;
-  win32::Win32Launcher launcher;
-  std::string before = fs.CurrentDirectory();
+  const std::string current = fs.CurrentDirectory();
   ASSERT_TRUE(fs.ChangeDirectory(scratch.Path()));
-  for (int state : {show::kNormal, show::kMinimized}) {
-    ExpectedReport expected(scratch);
-    ASSERT_TRUE(launcher.StartProgram("\"" + exe + "\" x", state));
-    auto report = expected.Wait();
-    ASSERT_TRUE(report);
-    EXPECT_TRUE(EqualsNoCase(report->folder, scratch.Path())) << report->folder;
-    EXPECT_EQ(report->show, state);
+  win32::Win32Launcher launcher;
+  const bool started = launcher.StartNotepad(text);
+  fs.ChangeDirectory(current);
+  ASSERT_TRUE(started);
+
+  // The new notepad.exe process, looked for until it shows (a minute guards against a hang).
+  std::optional<ProcessInfo> notepad;
+  for (int i = 0; i < 600 && !notepad; ++i) {
+    if (auto snapshot = processes.ProcessSnapshot())
+      for (const auto& p : *snapshot)
+        if (EqualsNoCase(p.exeName, "notepad.exe") &&
+            std::find(before.begin(), before.end(), p.processId) == before.end())
+          notepad = p;
+    if (!notepad) Sleep(100);
   }
-  fs.ChangeDirectory(before);
-  EXPECT_FALSE(launcher.StartProgram("C:\\no such folder\\nothing.exe", show::kNormal));
-  EXPECT_FALSE(launcher.StartProgram("", show::kNormal));
+  ASSERT_TRUE(notepad);
+  UniqueHandleObj process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, notepad->processId));
+  EXPECT_TRUE(EqualsNoCase(notepad->imagePath, systemNotepad)) << notepad->imagePath;
+  if (process) {
+    TerminateProcess(process.Get(), 0);
+    WaitForSingleObject(process.Get(), 5000);
+  }
+}
+
+// The startup launcher on the real system: an entry as stored, with blanks, stray quotes,
+// parameters after a quoted program and variables, reaches its own file with everything.
+TEST(Win32ProgramLauncher, AnEntryAsStoredStartsItsOwnFileWithItsParametersFolderAndWindowState) {
+  Scratch scratch("sequora launch entry");
+  const std::string folder = scratch.Path() + "\\my tools";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  const std::string exe = folder + "\\report start.exe";
+  ASSERT_TRUE(CopyFileA(HelperExe().c_str(), exe.c_str(), FALSE));
+  SetEnvironmentVariableA("SEQ_ENTRY_DIR", scratch.Path().c_str());
+  SetEnvironmentVariableA("SEQ_ENTRY_ARG", "a b");
+  LauncherParts parts(scratch);
+
+  ExpectedReport expected(scratch);
+  StartResult result = parts.launcher.LaunchProgram(
+      {"\"%SEQ_ENTRY_DIR%\\my tools\"\\", "\"report start.exe\" -x", "%SEQ_ENTRY_ARG% \"c d\"", show::kMinimized});
+  ASSERT_TRUE(result.started) << result.errorText;
+  auto report = expected.Wait();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(EqualsNoCase(report->self, exe)) << report->self;
+  EXPECT_TRUE(EqualsNoCase(report->folder, folder)) << report->folder;
+  EXPECT_EQ(report->show, show::kMinimized);
+  EXPECT_EQ(report->args, (std::vector<std::string>{"-x", "a", "b", "c d"}));
+  EXPECT_EQ(parts.log.LogText(), "");
+}
+
+TEST(Win32ProgramLauncher, WhatDoesNotStartIsLoggedOnceWithTheSystemsReason) {
+  Scratch scratch("sequora launch fails");
+  LauncherParts parts(scratch);
+  StartResult missing = parts.launcher.LaunchProgram({scratch.Path(), "nothing.exe", "", show::kNormal});
+  EXPECT_FALSE(missing.started);
+  EXPECT_EQ(parts.log.LogText(), "Error: File not found - \"" + scratch.Path() + "\\nothing.exe\"\r");
+
+  // A document nothing opens: the shell refuses it, and says why.
+  const std::string document = scratch.Path() + "\\notes.sequora-unknown";
+  std::ofstream(document) << "x";
+  StartResult refused = parts.launcher.LaunchProgram({scratch.Path(), "notes.sequora-unknown", "", show::kNormal});
+  ASSERT_FALSE(refused.started);
+  EXPECT_EQ(refused.way, StartWay::Shell);
+  EXPECT_FALSE(refused.errorText.empty());
+  EXPECT_EQ(parts.log.LogText(), "Error: File not found - \"" + scratch.Path() + "\\nothing.exe\"\r" +
+                                     "Error: Could not start - \"" + document + "\" (" + refused.errorText + ")\r");
 }

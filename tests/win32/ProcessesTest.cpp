@@ -11,6 +11,8 @@
 #include "base/StringOps.h"
 
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Processes.h"
 #include "startup/Prozess.h"
 
@@ -164,4 +166,47 @@ TEST(Win32Processes, SameNameInTwoFoldersDiffersByImagePath) {
     }
     EXPECT_EQ(found, 1) << exes[i];
   }
+}
+
+// An entry names a running program by its own file, in any form it may hold the folder: short
+// names, variables, stray quotes. The same name in another folder, or a name that merely
+// contains the program's, is another program.
+TEST(Win32Processes, AnEntryNamesARunningProgramOnlyByItsOwnFile) {
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  const std::string base = std::string(tmp) + "sequora running entry " + std::to_string(GetCurrentProcessId());
+  const std::string mine = base + " mine", other = base + " other";
+  struct Cleanup {
+    std::string a, b;
+    ~Cleanup() {
+      std::error_code ignored;
+      std::filesystem::remove_all(a, ignored);
+      std::filesystem::remove_all(b, ignored);
+    }
+  } cleanup{mine, other};
+  const std::string helper = ExeDir() + "..\\helpers\\helper_window.exe";
+  for (const std::string& folder : {mine, other}) {
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(helper.c_str(), (folder + "\\SeqEntry.exe").c_str(), FALSE));
+  }
+  Started running;
+  Start(mine + "\\SeqEntry.exe", "30 \"Sequora entry window\"", running);
+
+  platform::win32::Win32Processes processes;
+  platform::win32::Win32FileSystem fs;
+  platform::win32::Win32Environment environment;
+  auto runs = [&](const std::string& path) {
+    return startup::IsProgramRunning(startup::ProcessScan(processes, &fs, &environment), path);
+  };
+  ASSERT_TRUE(WaitFor([&] { return runs(mine + "\\SeqEntry.exe"); }));
+
+  char shortForm[MAX_PATH] = {};
+  GetShortPathNameA(mine.c_str(), shortForm, MAX_PATH);
+  SetEnvironmentVariableA("SEQ_RUNNING_DIR", mine.c_str());
+  EXPECT_TRUE(runs(std::string(shortForm) + "\\seqentry.exe")) << shortForm;
+  EXPECT_TRUE(runs("%SEQ_RUNNING_DIR%\\SeqEntry.exe"));
+  EXPECT_TRUE(runs("\"" + mine + "\"\\SeqEntry.exe"));
+  EXPECT_TRUE(runs("SeqEntry.exe"));  // no folder: the name decides
+  EXPECT_FALSE(runs(other + "\\SeqEntry.exe"));
+  EXPECT_FALSE(runs(mine + "\\Entry.exe"));
 }

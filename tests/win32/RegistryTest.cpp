@@ -7,9 +7,11 @@
 
 #include "autostart/Registry.h"
 #include "platform/fake/FakeDialogs.h"
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Registry.h"
 
 using namespace sequora::autostart;
+using sequora::platform::win32::UniqueKey;
 using sequora::platform::win32::Win32Registry;
 namespace reg = sequora::platform::reg;
 
@@ -73,6 +75,14 @@ TEST_F(RealRegistry, WriteOverwriteExpandableAndDelete) {
 TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
   SetRegistryString(registry, "current_user", base_ + "\\Run\\Sub B", "v", "1");
   SetRegistryString(registry, "current_user", base_ + "\\Run\\sub A", "v", "1");
+  // The longest key name there is; it sorts first. Made below its parent: Wine's RegCreateKeyA
+  // refuses a path of more than about 260 characters from the root.
+  const std::string longest(255, 'K');
+  {
+    UniqueKey run, made;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, (base_ + "\\Run").c_str(), run.Put()), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyA(run.Get(), longest.c_str(), made.Put()), ERROR_SUCCESS);
+  }
   SetRegistryString(registry, "current_user", base_ + "\\Run", "First", "1");
   SetRegistryString(registry, "current_user", base_ + "\\Run", "Big", std::string(9000, 'x'));
   SetRegistryString(registry, "current_user", base_ + "\\Run", std::string(300, 'n'), "long name");
@@ -82,10 +92,10 @@ TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
   // Sub-keys come first, then the values. Windows lists values in the order they were written;
   // Wine keeps them sorted by name, so the values are compared as a set.
   auto names = ListKeyNames(registry, full_ + "\\Run\\");
-  ASSERT_EQ(names.size(), 6u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 2),
-            (std::vector<std::string>{"sub A", "Sub B"}));
-  std::vector<std::string> values(names.begin() + 2, names.end());
+  ASSERT_EQ(names.size(), 7u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 3),
+            (std::vector<std::string>{longest, "sub A", "Sub B"}));
+  std::vector<std::string> values(names.begin() + 3, names.end());
   std::sort(values.begin(), values.end());
   std::vector<std::string> expected{"Big", "First", "Last", std::string(300, 'n')};
   EXPECT_EQ(values, expected);

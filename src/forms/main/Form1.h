@@ -84,12 +84,13 @@ class Form1 : public ui::Form,
 
  public:
   // ---- The run's parts -------------------------------------------------------------------------
-  startup::StartupList startupList{platform_.fileSystem, platform_.processes, paths_, settings_};
   startup::StartupLog log{platform_.fileSystem, platform_.environment, platform_.launcher,
                           platform_.dialogs, paths_, settings_};
-  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.launcher, paths_, settings_, log};
-  startup::Sequencer sequencer{startupList, settings_, log, launcher, platform_.fileSystem,
-                               noWindowsAutostart_, *this};
+  startup::StartupList startupList{platform_.fileSystem, platform_.environment, platform_.processes, paths_,
+                                   settings_, log};
+  startup::ProgramLauncher launcher{platform_.fileSystem, platform_.environment, platform_.launcher,
+                                    paths_, settings_, log};
+  startup::Sequencer sequencer{startupList, settings_, log, launcher, noWindowsAutostart_, *this};
 
   // ---- Operations other windows call ---------------------------------------------------------
   void RunCurrentBtn_Click();  // run the editor's entry now
@@ -227,6 +228,8 @@ class Form1 : public ui::Form,
   void AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status);
   void ShowCountdownInRow();  // Label1's caption into the current row
   bool EndIfPreviousInstance();
+  // A change the user made could not be written to the settings file: says so, once.
+  void ShowSaveFailed();
   bool StartupShortcutExists();
   void UnloadSecondaryWindows();
 

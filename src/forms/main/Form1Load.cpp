@@ -1,4 +1,5 @@
 // The load handler of the main window: paths, single instance, settings, countdown.
+#include <optional>
 #include <string>
 
 #include "autostart/Registry.h"
@@ -32,14 +33,25 @@ void Form1::Form_Load() {
 
   NewSettingsFile = false;
   if (!fs.FileExists(paths_.IniPath)) {
-    storage::WriteDefaultIni(fs, paths_.IniPath);
-    NewSettingsFile = true;
-    OpenSettingsPanel();
-    Timer1.SetEnabled(false);
-    Timer2.SetEnabled(false);
+    switch (storage::CreateDefaultIni(fs, paths_.IniPath)) {
+      case platform::FileCreation::Created:
+        NewSettingsFile = true;
+        OpenSettingsPanel();
+        Timer1.SetEnabled(false);
+        Timer2.SetEnabled(false);
+        break;
+      case platform::FileCreation::AlreadyExists:  // it was there after all: the user's file stands
+        break;
+      case platform::FileCreation::Failed:  // a read-only folder: the run goes by the defaults
+        log.AddLog("Error: The settings file could not be created - " + paths_.IniPath);
+        break;
+    }
   }
 
-  settings_ = storage::ReadMainSettings(fs, paths_.IniPath);
+  if (std::optional<storage::MainSettings> read = storage::ReadMainSettings(fs, paths_.IniPath))
+    settings_ = *read;
+  else
+    log.AddLog("Error: The settings file could not be read - " + paths_.IniPath);
   if (settings_.DeleteLogfileOnStartup) log.DeleteLogFile();
   if (StartupShortcutExists()) settingsPanel.AutoStartMeChk.SetValue(1);
   sequencer.SetCountdown(settings_.InitialStartupTime);

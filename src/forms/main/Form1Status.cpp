@@ -20,6 +20,12 @@ void Form1::ShowStatus(int first, const startup::StatusView& view) {
   Text1.SetText(view.text);
 }
 
+void Form1::ShowSaveFailed() {
+  platform_.dialogs.MsgBox("The change could not be saved in " + paths_.IniPath +
+                               ".\r\nThe file or its folder may be read-only or in use.",
+                           "Sequora", platform::msgbox::kExclamation);
+}
+
 void Form1::e_ListBox_SetTextDisabled(int controlEntry, bool grey) {
   if (controlEntry < 0 || ListRowOfEntry(controlEntry) < 0) return;
   if (ui::TextBox* text = ListRowText1(controlEntry)) text->SetForeColor(grey ? ui::kGrey : ui::kBlack);
@@ -34,13 +40,17 @@ void Form1::E_ListBox_Picture2_Click(int row) {
     platform_.dialogs.MsgBox("Program is already running!", "Already started!", platform::msgbox::kInformation);
     return;
   }
-  entry->Disabled = entry->Disabled == 1 ? 0 : 1;
-  entry->ConfirmState = storage::ConfirmState::Undecided;
   // Stored at once: every rebuild of the status view re-reads the list from the file, which would
-  // otherwise undo the click within a second.
-  storage::Ini(platform_.fileSystem)
-      .WriteIni(storage::section::kProgramList, storage::key::ProgramDisabled(n), std::to_string(entry->Disabled),
-                paths_.IniPath, true);
+  // otherwise undo the click within a second. A write that fails changes nothing and says so.
+  const int disabled = entry->Disabled == 1 ? 0 : 1;
+  if (storage::Ini(platform_.fileSystem)
+          .WriteValue(storage::section::kProgramList, storage::key::ProgramDisabled(n), std::to_string(disabled),
+                      paths_.IniPath, true) != storage::IniWrite::Written) {
+    ShowSaveFailed();
+    return;
+  }
+  entry->Disabled = static_cast<std::int16_t>(disabled);
+  entry->ConfirmState = storage::ConfirmState::Undecided;
   AddToExtendedList(n, true);
   if (OnlyActiveCheck.Value() == 1) FillExtendedList(n);
 }

@@ -358,6 +358,17 @@ bool FakeFileSystem::WriteFile(const std::string& path, std::string_view data) {
   return ok;
 }
 
+FileCreation FakeFileSystem::CreateNewFile(const std::string& path, std::string_view data) {
+  if (!CountMutation(Op::CreateNewFile)) return FileCreation::Failed;
+  auto r = Resolve(path);
+  if (!r || r->parts.empty()) return FileCreation::Failed;
+  if (Find(*r)) return FileCreation::AlreadyExists;
+  Node* n = FileForWriting(path);
+  if (!n) return FileCreation::Failed;
+  n->data = std::string(data);
+  return FileCreation::Created;
+}
+
 bool FakeFileSystem::AppendFile(const std::string& path, std::string_view data) {
   bool ok = CountMutation(Op::AppendFile);
   Node* n = FileForWriting(path);

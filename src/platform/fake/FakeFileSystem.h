@@ -16,7 +16,7 @@ class FakeFileSystem : public FileSystem {
  public:
   enum class Op {
     FileExists, DirectoryExists, MakeDirectory, MovePath, RemoveFile, ReadFile, WriteFile,
-    AppendFile, RenameOver, ListDirectory, CurrentDirectory, ChangeDirectory,
+    CreateNewFile, AppendFile, RenameOver, ListDirectory, CurrentDirectory, ChangeDirectory,
     ChangeDrive, ShortPathName, LongPathName, kCount
   };
 
@@ -38,11 +38,13 @@ class FakeFileSystem : public FileSystem {
   // --- call counting and failure injection ---
   int Calls(Op op) const { return calls_[static_cast<size_t>(op)]; }
   void ResetCalls() { calls_.fill(0); }
-  // Mutating calls are MakeDirectory, MovePath, RemoveFile, WriteFile, AppendFile, RenameOver.
+  // Mutating calls are MakeDirectory, MovePath, RemoveFile, WriteFile, CreateNewFile, AppendFile,
+  // RenameOver.
   int MutationCount() const { return mutations_; }
   // The n-th mutating call from now (1 = the next) fails; with `andAllLater` every later one too,
   // as if the machine stopped there. A failing WriteFile/AppendFile leaves half of its data
-  // written. 0 switches failing off.
+  // written; a failing CreateNewFile leaves nothing, as the real one removes what it began.
+  // 0 switches failing off.
   void FailMutation(int n, bool andAllLater = false);
   // The next `count` calls of `op` fail.
   void FailNext(Op op, int count = 1);
@@ -55,6 +57,7 @@ class FakeFileSystem : public FileSystem {
   bool RemoveFile(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, std::string_view data) override;
+  FileCreation CreateNewFile(const std::string& path, std::string_view data) override;
   bool AppendFile(const std::string& path, std::string_view data) override;
   bool RenameOver(const std::string& from, const std::string& to) override;
   std::optional<std::vector<DirEntry>> ListDirectory(const std::string& pattern) override;

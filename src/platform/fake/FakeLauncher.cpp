@@ -1,17 +1,13 @@
 #include "platform/fake/FakeLauncher.h"
 
 #include "base/StringOps.h"
+#include "platform/CommandLine.h"
 
 namespace sequora::platform {
 
-bool FakeLauncher::StartProgram(const std::string& commandLine, int showState) {
-  started.push_back({commandLine, showState, fileSystem_ ? fileSystem_->CurrentDirectory() : ""});
-  return !failStarts;
-}
-
 bool FakeLauncher::StartNotepad(const std::string& file) {
   notepadFiles.push_back(file);
-  return !failStarts;
+  return true;
 }
 
 void FakeLauncher::FailWith(StartWay way, std::uint32_t error, std::string program) {
@@ -19,11 +15,16 @@ void FakeLauncher::FailWith(StartWay way, std::uint32_t error, std::string progr
 }
 
 std::uint32_t FakeLauncher::Attempted(StartWay way, const StartRequest& request) {
-  attempts.push_back({way, request.program, request.parameters, request.folder, request.showState});
+  std::uint32_t error = 0;
   for (auto rule = failures_.rbegin(); rule != failures_.rend(); ++rule)
-    if (rule->way == way && (rule->program.empty() || EqualsNoCase(rule->program, request.program)))
-      return rule->error;
-  return 0;
+    if (rule->way == way && (rule->program.empty() || EqualsNoCase(rule->program, request.program))) {
+      error = rule->error;
+      break;
+    }
+  attempts.push_back({way, request.program, request.parameters, request.folder, request.showState, error});
+  if (error == 0)
+    started.push_back({BuildCommandLine(request.program, request.parameters), request.showState, request.folder, way});
+  return error;
 }
 
 std::uint32_t FakeLauncher::StartDirect(const StartRequest& request) {

@@ -8,6 +8,7 @@
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeIcons.h"
 #include "platform/fake/FakeLauncher.h"
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeRegistry.h"
@@ -25,15 +26,16 @@ struct FakePlatform {
   FakeEnvironment environment;
   FakeDialogs dialogs;
   FakeProcesses processes;
-  FakeLauncher launcher{&fileSystem};
+  FakeLauncher launcher;
   FakeWindows windows;
   FakeRegistry registry;
   FakeTray tray;
+  FakeIcons icons;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
   lnk::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray, icons};
 };
 
 }  // namespace sequora::platform

@@ -47,6 +47,11 @@ class UniqueHandle {
 
   Type Get() const { return h_; }
   explicit operator bool() const { return Traits::Holds(h_); }
+  // For out-parameters of creating calls: closes what was held, hands out the slot.
+  Type* Put() {
+    Reset();
+    return &h_;
+  }
   Type Release() { return std::exchange(h_, Traits::Empty()); }
   void Reset(Type h = Traits::Empty()) {
     if (Traits::Holds(h_)) Traits::Close(h_);

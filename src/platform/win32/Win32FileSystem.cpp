@@ -82,6 +82,22 @@ bool Win32FileSystem::WriteFile(const std::string& path, std::string_view data) 
   return WriteAll(file.Get(), data) && ::FlushFileBuffers(file.Get());
 }
 
+FileCreation Win32FileSystem::CreateNewFile(const std::string& path, std::string_view data) {
+  bool written = false;
+  {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+      // A folder of that name answers "access denied"; it exists all the same.
+      if (::GetLastError() == ERROR_FILE_EXISTS || Exists(path)) return FileCreation::AlreadyExists;
+      return FileCreation::Failed;
+    }
+    written = WriteAll(file.Get(), data) && ::FlushFileBuffers(file.Get());
+  }
+  if (written) return FileCreation::Created;
+  ::DeleteFileA(path.c_str());  // ours, and unfinished: no half file stays behind
+  return FileCreation::Failed;
+}
+
 bool Win32FileSystem::AppendFile(const std::string& path, std::string_view data) {
   UniqueFile file(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

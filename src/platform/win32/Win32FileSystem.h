@@ -13,6 +13,7 @@ class Win32FileSystem : public FileSystem {
   bool RemoveFile(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, std::string_view data) override;
+  FileCreation CreateNewFile(const std::string& path, std::string_view data) override;
   bool AppendFile(const std::string& path, std::string_view data) override;
   bool RenameOver(const std::string& from, const std::string& to) override;
   std::optional<std::vector<DirEntry>> ListDirectory(const std::string& pattern) override;

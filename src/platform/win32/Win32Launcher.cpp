@@ -53,6 +53,12 @@ class ComForShell {
 
 }  // namespace
 
+std::string SystemFolder() {
+  char buffer[MAX_PATH];
+  const UINT n = ::GetSystemDirectoryA(buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+
 std::string Win32Launcher::ErrorText(std::uint32_t error) {
   char buffer[1024];
   // The width mask drops the message's own line breaks; the rest is tidied below.
@@ -68,25 +74,11 @@ std::string Win32Launcher::ErrorText(std::uint32_t error) {
   return text.empty() ? "error " + std::to_string(error) : text;
 }
 
-bool Win32Launcher::StartProgram(const std::string& commandLine, int showState) {
-  if (commandLine.empty()) return false;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(showState);
-  PROCESS_INFORMATION started{};
-  std::string buffer = commandLine;  // CreateProcessA may write into its command line
-  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started))
-    return false;
-  UniqueHandleObj process(started.hProcess);
-  UniqueHandleObj thread(started.hThread);
-  return true;
-}
-
 bool Win32Launcher::StartNotepad(const std::string& file) {
+  const std::string system = SystemFolder();
+  if (system.empty()) return false;
   // Quoted, so that a folder with blanks reaches Notepad as one file name.
-  return StartProgram("notepad.exe \"" + file + "\"", SW_SHOWNORMAL);
+  return Start({system + "\\notepad.exe", '"' + RemoveQuotes(file) + '"', "", show::kNormal}).started;
 }
 
 std::uint32_t Win32Launcher::StartDirect(const StartRequest& request) {
