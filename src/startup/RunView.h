@@ -42,7 +42,11 @@ class RunView {
   virtual void ShowTrayTip(const std::string& tip) = 0;
   virtual void RefreshTrayIcon() = 0;
 
-  // The list is done: the icon goes and the program ends.
+  // The list is done: a notice of what the run did, beside the notification icon, while the
+  // program is about to end. True when the notice is up: the run then waits for
+  // Sequencer::EndNoticeClosed, at most kEndNoticeSeconds. False: nobody sees it, the run ends.
+  virtual bool ShowEndNotice(const std::string& /*text*/) { return false; }
+  // The run is over: the icon goes and the program ends.
   virtual void RunFinished() = 0;
 };
 

@@ -66,6 +66,10 @@ bool Sequencer::BeginTick(RunTimer timer) {
 
 void Sequencer::Tick(RunTimer timer) {
   if (!BeginTick(timer)) return;
+  if (phase_ == RunPhase::Ending) {
+    if (++endingTicks_ >= kEndNoticeSeconds) FinishRun();
+    return;
+  }
   if (timer == RunTimer::Countdown)
     CountdownTick();
   else
@@ -100,7 +104,7 @@ void Sequencer::WaitTick() {
 // ---- The run -----------------------------------------------------------------------------------
 
 void Sequencer::RunStartupList() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   // A run in progress (resumed after the countdown) is replaced: its wait is dropped.
   phase_ = RunPhase::Running;
   paused_ = false;
@@ -179,7 +183,7 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
   const std::string delay = entry->StartupDelay;
   if (entry->ConfirmMessageBoxNr >= 1) view_.OpenGroupConfirmation(currentEntry_, entry->ConfirmMessageBoxNr);
   RebuildStatus(currentEntry_);
-  if (RunEnded()) return true;
+  if (RunOver()) return true;
 
   if (auto seconds = ToInt16(delay)) waitLength_ = *seconds;
   WaitStartupDelay(waitLength_);
@@ -189,7 +193,7 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
 // delay + 1 passes (a delay of 0 still waits for one tick); the first pass ends at the next tick,
 // which can come in less than a second. A negative delay makes no pass at all.
 void Sequencer::WaitStartupDelay(int delay) {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   view_.SetTimer(RunTimer::Wait, true);
   ShowSeconds(std::to_string(delay));
   waitText_ = next_;
@@ -230,7 +234,7 @@ void Sequencer::WaitTickSeen() {
 void Sequencer::FinishWait() {
   phase_ = RunPhase::Running;
   LaunchCurrentEntry();
-  if (RunEnded()) return;
+  if (RunOver()) return;
   ++currentEntry_;
   RunEntries();
 }
@@ -245,6 +249,7 @@ void Sequencer::LaunchCurrentEntry() {
   entry->Done = true;
   const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
   const bool started = launcher_.LaunchProgram({row[0], row[1], row[2], ShowStateFor(entry->Minimized)}).started;
+  if (started) ++started_;
   ShowNext((started ? "Done: " : "Failed: ") + entry->Program);
 }
 
@@ -271,17 +276,52 @@ void Sequencer::Stop() {
   view_.SetTimer(RunTimer::Wait, false);
 }
 
-// The list is done: nothing may stay in the notification area, and the program ends.
+// The list is done: the user learns what the run did before the program ends.
 void Sequencer::EndRun() {
+  if (RunOver()) return;
+  phase_ = RunPhase::Ending;  // before the notice: whatever the window does meanwhile finds the run over
+  paused_ = false;            // a pass-over while paused ends the run too; its notice must count down
+  endingTicks_ = 0;
+  view_.SetTimer(RunTimer::Countdown, false);
+  if (!view_.ShowEndNotice(EndNoticeText())) {
+    FinishRun();
+    return;
+  }
+  view_.SetTimer(RunTimer::Wait, true);
+}
+
+// Nothing may stay in the notification area, and the program ends.
+void Sequencer::FinishRun() {
   if (RunEnded()) return;
   Stop();
   view_.RunFinished();
 }
 
+void Sequencer::EndNoticeClosed(bool clicked) {
+  if (phase_ != RunPhase::Ending) return;
+  if (clicked && !log_.LogText().empty() && settings_.GenerateLogFile) log_.GetLog();
+  FinishRun();
+}
+
+std::string Sequencer::EndNoticeText() const {
+  std::string text = "Startup list done: ";
+  if (started_ == 0)
+    text += "no program was started.";
+  else if (started_ == 1)
+    text += "1 program started.";
+  else
+    text += std::to_string(started_) + " programs started.";
+  // Only the log file can be opened without holding the end up (the other way is a message box).
+  if (!log_.LogText().empty())
+    text += settings_.GenerateLogFile ? "\nSome did not go as planned: click here to see the log."
+                                      : "\nSome did not go as planned.";
+  return text;
+}
+
 // ---- What the user can do ----------------------------------------------------------------------
 
 void Sequencer::PAUSE_SWITCH() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   if (view_.TimerOn(RunTimer::Countdown) || view_.TimerOn(RunTimer::Wait)) {
     view_.ShowPaused(true);
     ShowSeconds("PAUSE");
@@ -304,7 +344,7 @@ void Sequencer::PAUSE_SWITCH() {
 }
 
 void Sequencer::StartNextNow() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   view_.EnableStartNow(false);
   countdown_ = 0;
   if (!paused_) {
@@ -319,7 +359,7 @@ void Sequencer::StartNextNow() {
 }
 
 void Sequencer::SkipNext() {
-  if (RunEnded()) return;
+  if (RunOver()) return;
   if (storage::ProgramEntry* current = list_.At(currentEntry_)) current->Done = true;
   ++currentEntry_;
   view_.EnableStartNow(true);

@@ -19,6 +19,11 @@
 //   Paused: both timers are off, so nothing moves. Resuming turns the countdown timer on again;
 //   once the countdown is over its next tick calls RunStartupList again.
 //
+//   Ending: the list is done and the window shows a notice of what the run did (a balloon at the
+//   notification icon). The wait timer counts its seconds; the run ends when the notice closes
+//   (clicked, closed, timed out) or after kEndNoticeSeconds ticks, whichever comes first. Nothing
+//   the user does to the run has an effect any more. Without a notice the run ends at once.
+//
 //   Ended: both timers off, RunFinished told to the window. Every call of the run returns at once
 //   from then on, so nothing of the run goes on even where ending the program returns (tests).
 //
@@ -53,8 +58,12 @@ enum class RunPhase {
   Countdown,  // before the run, or paused during the countdown
   Running,    // inside the entry loop (only ever seen from within a call)
   Waiting,    // WaitStartupDelay of CurrentEntry is in progress (also when paused)
+  Ending,     // the list is done; the end notice is up and the program ends when it goes
   Ended,      // the run is over and the program ended
 };
+
+// The longest the end notice keeps the program (ticks of the wait timer).
+inline constexpr int kEndNoticeSeconds = 15;
 
 class Sequencer {
  public:
@@ -81,6 +90,9 @@ class Sequencer {
   void MarkEntrySkipped(int n);
   // The run ends with its window: nothing of it goes on.
   void Stop();
+  // The end notice went away; `clicked`: the user clicked it, which opens the log when there is
+  // something in it. The program ends.
+  void EndNoticeClosed(bool clicked);
 
   int CurrentEntry() const { return currentEntry_; }
   int Countdown() const { return countdown_; }
@@ -88,6 +100,8 @@ class Sequencer {
   bool AbortWait() const { return abortWait_; }
   RunPhase Phase() const { return phase_; }
   bool RunEnded() const { return phase_ == RunPhase::Ended; }
+  // The list is done: ending, or ended.
+  bool RunOver() const { return phase_ == RunPhase::Ending || phase_ == RunPhase::Ended; }
   const std::string& Caption() const { return caption_; }
   const std::string& NextText() const { return next_; }
   const std::string& SecondsText() const { return seconds_; }
@@ -106,6 +120,8 @@ class Sequencer {
   void LaunchCurrentEntry();
   void LogRunning(int n);
   void EndRun();
+  void FinishRun();
+  std::string EndNoticeText() const;
   void RebuildStatus(int first);
   void ShowSeconds(std::string text);
   void ShowCaption(std::string caption);
@@ -134,6 +150,8 @@ class Sequencer {
   int waitPass_ = 0;      // its pass, 0..waitDelay
   std::string waitText_;  // the next-program line when the wait began
   int waitLength_ = 0;    // the last StartupDelay that converted; a bad one keeps it
+  int started_ = 0;       // programs launched
+  int endingTicks_ = 0;   // wait-timer ticks since the end notice went up
   // Entries the autostart pre-scan found started by Windows: passed over for the whole run,
   // also after a rebuild of the status view has filled their RunPaths rows again.
   std::array<bool, storage::ProgramList::kLast + 1> inWindowsAutostart_{};

@@ -206,7 +206,7 @@ TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettin
   std::vector<std::string> started;
   for (const auto& s : fakes.launcher.started) started.push_back(s.commandLine);
   EXPECT_EQ(started, (std::vector<std::string>{"C:\\P\\a.exe", "C:\\P\\c.exe"}));  // b.exe is disabled
-  EXPECT_TRUE(fakes.windows.Ended());
+  EXPECT_TRUE(f.sequencer.RunOver());
   // The run moved the window on to the group it met next; nobody answered.
   EXPECT_TRUE(Box().Visible());
   EXPECT_EQ(Box().GetCurGroupNR(), 2);
@@ -231,4 +231,15 @@ TEST_F(ConfirmTest, TheSecondsFollowTheMainWindowAndAClickOnThemPausesAndResumes
   EXPECT_EQ(Box().Label2.ForeColor(), ui::kDarkBlue);
   Advance(1000);
   EXPECT_EQ(Box().Label2.Caption(), "16");
+
+  // Half a second after the confirmation's own timer started anew: the seconds still agree, and a
+  // pause from the main window shows at once.
+  Box().Timer1.SetEnabled(false);
+  Advance(500);
+  Box().Timer1.SetEnabled(true);
+  Advance(800);  // the main window's tick came, the confirmation's not yet
+  EXPECT_EQ(f.Label1.Caption(), "15");
+  EXPECT_EQ(Box().Label2.Caption(), "15");
+  f.Command4.RaiseClick();
+  EXPECT_EQ(Box().Label2.Caption(), "PAUSE");
 }

@@ -103,3 +103,32 @@ TEST_F(SystemTrayTest, UnloadingOrDestroyingTheWindowRemovesTheIcon) {
   }
   EXPECT_TRUE(shell.icons.empty());
 }
+
+TEST_F(SystemTrayTest, ABalloonNeedsTheIconAndReportsHowItWent) {
+  std::vector<bool> closed;
+  tray.OnBalloonClosed = [&](bool clicked) { closed.push_back(clicked); };
+  EXPECT_FALSE(tray.ShowBalloon("Sequora", "done"));  // no icon to show it at
+  EXPECT_EQ(shell.Count(TrayMessage::Modify), 0);
+
+  Add("tip");
+  ASSERT_TRUE(tray.ShowBalloon(std::string(70, 't'), std::string(300, 'x')));
+  EXPECT_EQ(shell.Balloon(), std::string(255, 'x'));
+  EXPECT_EQ(shell.Shown()->infoTitle, std::string(63, 't'));
+  EXPECT_EQ(shell.Shown()->tip, "tip");  // the icon itself is unchanged
+  shell.CloseBalloon(true);
+  tray.ShowBalloon("Sequora", "again");
+  shell.CloseBalloon(false);
+  EXPECT_EQ(closed, (std::vector<bool>{true, false}));
+
+  shell.shellRunning = false;
+  EXPECT_FALSE(tray.ShowBalloon("Sequora", "nobody sees this"));
+}
+
+TEST_F(SystemTrayTest, EnterOnTheIconChosenWithTheKeyboardRestoresTheTarget) {
+  Add("tip");
+  shell.SendMouseMessage(0x400);  // NIN_SELECT follows a click's own messages: nothing more
+  EXPECT_FALSE(target.Visible());
+  shell.SendMouseMessage(forms::traymouse::kKeySelect);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_FALSE(tray.Loaded());
+}

@@ -82,14 +82,44 @@ TEST_F(TrayModeTest, ExitAndClosingRemoveTheIcon) {
   EXPECT_FALSE(g.systemTray.Loaded());
 }
 
-TEST_F(TrayModeTest, TheEndOfTheRunRemovesTheIcon) {
+TEST_F(TrayModeTest, TheEndOfTheRunShowsABalloonThenRemovesTheIconAndEnds) {
   fakes.fileSystem.PutFile("C:\\A\\a.exe", "MZ");
   PutSettings({"SystemTray=1", "InitialStartupTime=1"},
               {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program1StartupDelay=0"});
-  Load();
-  ASSERT_NE(Icon(), nullptr);
-  Advance(5000);
-  ASSERT_TRUE(fakes.windows.Ended());
+  forms::Form1& f = Load();
+  Advance(2000);
   EXPECT_EQ(fakes.launcher.started.size(), 1u);
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(Icon()->infoTitle, "Sequora");
+  EXPECT_EQ(fakes.tray.Balloon(), "Startup list done: 1 program started.");
+  EXPECT_EQ(Icon()->infoFlags, platform::TrayIconData::kInfoIcon);
+  EXPECT_FALSE(fakes.windows.Ended());
+  EXPECT_FALSE(f.Visible());
+
+  fakes.tray.CloseBalloon(false);  // timed out
+  EXPECT_TRUE(fakes.windows.Ended());
   EXPECT_EQ(Icon(), nullptr);
+}
+
+TEST_F(TrayModeTest, OutsideTheNotificationAreaTheIconComesForTheBalloonOnly) {
+  PutSettings({"SystemTray=0", "InitialStartupTime=1"});
+  forms::Form1& f = Load();
+  EXPECT_EQ(Icon(), nullptr);
+  Advance(1000);  // nothing to start: the list is done at once
+  ASSERT_NE(Icon(), nullptr);
+  EXPECT_EQ(fakes.tray.Balloon(), "Startup list done: no program was started.");
+  EXPECT_TRUE(f.Visible());
+  Advance(14000);
+  EXPECT_FALSE(fakes.windows.Ended());
+  Advance(1000);  // nobody closed it: the program ends after fifteen seconds
+  EXPECT_TRUE(fakes.windows.Ended());
+  EXPECT_EQ(Icon(), nullptr);
+}
+
+TEST_F(TrayModeTest, WithoutAShellTheProgramEndsAtOnce) {
+  PutSettings({"SystemTray=0", "InitialStartupTime=1"});
+  fakes.tray.shellRunning = false;
+  Load();
+  Advance(1000);
+  EXPECT_TRUE(fakes.windows.Ended());
 }

@@ -41,6 +41,8 @@ class RecordingRunView : public startup::RunView {
   std::vector<std::string> trayTips;
   int trayRefreshes = 0;
   int finished = 0;
+  bool noticeShown = false;             // what ShowEndNotice answers
+  std::vector<std::string> endNotices;  // every end notice asked for
 
   void ShowSeconds(const std::string& text) override { seconds.push_back(text); }
   void ShowCaption(const std::string& text) override { caption = text; }
@@ -57,6 +59,10 @@ class RecordingRunView : public startup::RunView {
   void OpenGroupConfirmation(int entry, int group) override { confirmations.emplace_back(entry, group); }
   void ShowTrayTip(const std::string& tip) override { trayTips.push_back(tip); }
   void RefreshTrayIcon() override { ++trayRefreshes; }
+  bool ShowEndNotice(const std::string& text) override {
+    endNotices.push_back(text);
+    return noticeShown;
+  }
   void RunFinished() override { ++finished; }
 
   int Confirmations(int entry, int group) const {

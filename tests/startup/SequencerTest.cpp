@@ -407,3 +407,71 @@ TEST_F(RunTest, ASettingsFileThatCannotBeReadKeepsTheListAndTheRunGoesOn) {
   EXPECT_EQ(LogCount("Error: File not found"), 0);
   EXPECT_EQ(View().finished, 1);
 }
+
+// ---- The end notice ----------------------------------------------------------------------------
+
+TEST_F(RunTest, TheEndNoticeSaysWhatStartedAndHoldsTheEndAtMostFifteenSeconds) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 0), Entry(2, "b.exe", 0)});
+  startup::Sequencer& run = Start();
+  View().noticeShown = true;
+  Advance(3000);
+  ASSERT_EQ(Started().size(), 2u);
+  EXPECT_EQ(View().endNotices, std::vector<std::string>{"Startup list done: 2 programs started."});
+  EXPECT_EQ(run.Phase(), RunPhase::Ending);
+  EXPECT_EQ(View().finished, 0);
+  EXPECT_FALSE(View().countdown.Enabled());
+
+  // The run is over: what the user does to it changes nothing.
+  const size_t shown = View().seconds.size();
+  run.PAUSE_SWITCH();
+  run.StartNextNow();
+  run.SkipNext();
+  run.RunStartupList();
+  EXPECT_EQ(View().seconds.size(), shown);
+  EXPECT_FALSE(View().paused);
+
+  Advance(14000);
+  EXPECT_EQ(View().finished, 0);
+  Advance(1000);
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(run.Phase(), RunPhase::Ended);
+  EXPECT_FALSE(View().wait.Enabled());
+  EXPECT_EQ(Started().size(), 2u);
+}
+
+TEST_F(RunTest, ClosingTheEndNoticeEndsAtOnceAndAClickOpensTheLogWhenSomethingWentWrong) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "gone.exe", 0)});
+  fakes.fileSystem.RemoveFile(P("gone.exe"));
+  startup::Sequencer& run = Start();
+  View().noticeShown = true;
+  Advance(2000);
+  ASSERT_EQ(View().endNotices.size(), 1u);
+  EXPECT_EQ(View().endNotices[0],
+            "Startup list done: no program was started.\nSome did not go as planned: click here to see the log.");
+  run.EndNoticeClosed(true);
+  EXPECT_EQ(fakes.launcher.notepadFiles, std::vector<std::string>{paths.LogPath});
+  EXPECT_EQ(View().finished, 1);
+  run.EndNoticeClosed(true);  // a second report changes nothing
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(fakes.launcher.notepadFiles.size(), 1u);
+
+  // Closed or timed out: the program ends, the log stays closed.
+  Start();
+  View().noticeShown = true;
+  Advance(2000);
+  Run().EndNoticeClosed(false);
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(fakes.launcher.notepadFiles.size(), 1u);
+}
+
+TEST_F(RunTest, APassOverWhilePausedThatEndsTheListStillEndsTheProgram) {
+  Settings({"InitialStartupTime=5"}, {Entry(1, "a.exe", 0)});
+  startup::Sequencer& run = Start();
+  View().noticeShown = true;
+  run.PAUSE_SWITCH();
+  run.SkipNext();  // nothing after entry 1
+  EXPECT_EQ(View().endNotices, std::vector<std::string>{"Startup list done: no program was started."});
+  Advance(15000);
+  EXPECT_EQ(View().finished, 1);
+  EXPECT_TRUE(Started().empty());
+}

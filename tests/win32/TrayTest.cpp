@@ -44,8 +44,10 @@ bool ShellHasIcon(HWND window, UINT id) {
 struct Recorder : platform::TrayListener {
   std::vector<std::pair<std::uint32_t, int>> mouse;
   int taskbarCreated = 0;
+  std::vector<bool> balloons;  // clicked, per closed balloon
   void TrayMouseMessage(std::uint32_t id, int message) override { mouse.push_back({id, message}); }
   void TaskbarCreated() override { ++taskbarCreated; }
+  void TrayBalloonClosed(std::uint32_t, bool clicked) override { balloons.push_back(clicked); }
 };
 
 struct Dialog : ui::Form {
@@ -86,6 +88,28 @@ TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
   tray.RemoveListener(&recorder);
 }
 
+TEST(Win32Tray, ShowsABalloonAndReportsItsEnd) {
+  test::StartUi();
+  Win32Tray tray;
+  Recorder recorder;
+  tray.SetListener(&recorder);
+  ASSERT_TRUE(tray.NotifyIcon(TrayMessage::Add, Record("Sequora 1.3 Beta")));
+  TrayIconData balloon = Record("");
+  balloon.flags = TrayIconData::kInfoValid;
+  balloon.infoTitle = "Sequora";
+  balloon.info = "Startup list done: 3 programs started.";
+  balloon.infoFlags = TrayIconData::kInfoIcon;
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Modify, balloon));
+
+  // The shell's reports, with the callback message: shown (nothing to do), clicked, timed out.
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONSHOW);
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONUSERCLICK);
+  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONTIMEOUT);
+  EXPECT_EQ(recorder.balloons, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
+  tray.RemoveListener(&recorder);
+}
+
 TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   test::StartUi();
   Win32Tray tray;
@@ -109,6 +133,36 @@ TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   EXPECT_TRUE(target.Visible());
   EXPECT_FALSE(systemTray.Loaded());
   EXPECT_FALSE(ShellHasIcon(window, systemTray.IconData.id));
+}
+
+TEST(FormWindow, AWindowShownWhileAPinnedOneIsUpLeavesItTheKeyboard) {
+  test::StartUi();
+  Dialog pinned, other;
+  pinned.SetTopmost(true);
+  other.Move(3000, 3000, 4500, 3000);
+  auto pinnedView = std::make_unique<ui::win32::FormWindow>(pinned);
+  auto otherView = std::make_unique<ui::win32::FormWindow>(other);
+  pinned.Show();
+  test::Pump();
+  HWND top = ui::win32::WindowHandleOf(pinned);
+  ASSERT_EQ(::GetActiveWindow(), top);
+
+  other.Show();
+  test::Pump();
+  EXPECT_TRUE(::IsWindowVisible(ui::win32::WindowHandleOf(other)));
+  EXPECT_EQ(::GetActiveWindow(), top);
+  other.Activate();  // asked for: it gets it
+  test::Pump();
+  EXPECT_EQ(::GetActiveWindow(), ui::win32::WindowHandleOf(other));
+
+  // Without a pinned window, showing activates as usual.
+  other.Hide();
+  pinned.Hide();
+  other.Show();
+  test::Pump();
+  EXPECT_EQ(::GetActiveWindow(), ui::win32::WindowHandleOf(other));
+  otherView.reset();
+  pinnedView.reset();
 }
 
 TEST(FormWindow, PinsActivatesAndDragsTheFormsWindow) {

@@ -33,6 +33,8 @@ class MsgBoxForm : public ui::Form {
   // Shows group `group` with its list lines and the icon of `pictureEntry`. A group below 1, or
   // no line to show, closes the window.
   void LoadValue(int group, const std::vector<std::string>& lines, int pictureEntry);
+  // The opener's seconds changed: shown at once.
+  void SecondsChanged() { CopySeconds(); }
 
   // ---- Handlers ------------------------------------------------------------------------------
   void Form_Load();

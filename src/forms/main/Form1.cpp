@@ -17,7 +17,11 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
   HideEmptyCheck.Click = [this] { FillText1Text(); };
   OnlyActiveCheck.Click = HideEmptyCheck.Click;
   ListBoxExtended1.SetHost(this);
-  Label1.Change = [this] { ShowCountdownInRow(); };
+  Label1.Change = [this] {
+    ShowCountdownInRow();
+    // The confirmation mirrors the seconds at once, not up to a second later on its own timer.
+    if (msgBoxForm.Loaded()) msgBoxForm.SecondsChanged();
+  };
   Command11.Click = [this] { OpenSettingsPanel(); };
   CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };

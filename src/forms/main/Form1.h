@@ -217,6 +217,7 @@ class Form1 : public ui::Form,
   void EntrySkipped(int entry) override { e_ListBox_SetTextDisabled(entry - 1, true); }
   void ShowTrayTip(const std::string& tip) override { ChangeToolTipText(tip); }
   void RefreshTrayIcon() override { SetTrayMode(false); }
+  bool ShowEndNotice(const std::string& text) override;
   void RunFinished() override;
 
   void Layout();  // Form1Layout.cpp

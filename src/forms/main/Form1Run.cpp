@@ -16,7 +16,15 @@ void Form1::SetTimer(startup::RunTimer timer, bool on) {
   (timer == startup::RunTimer::Countdown ? Timer1 : Timer2).SetEnabled(on);
 }
 
-// The list is done: nothing may stay in the notification area, and the program ends.
+// A balloon at the notification icon; outside the notification area the icon comes for the
+// balloon only (RunFinished takes it away).
+bool Form1::ShowEndNotice(const std::string& text) {
+  if (!systemTray.IconShown()) systemTray.AddTrayIcon(*this, Caption(), false, this, "");
+  systemTray.OnBalloonClosed = [this](bool clicked) { sequencer.EndNoticeClosed(clicked); };
+  return systemTray.ShowBalloon(kAppTitle, text);
+}
+
+// The run is over: nothing may stay in the notification area, and the program ends.
 void Form1::RunFinished() {
   if (!TrayRemoved) {
     RemoveTrayIcon();

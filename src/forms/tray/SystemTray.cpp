@@ -64,13 +64,24 @@ void SystemTray::RemoveTrayIcon() {
   tray_.NotifyIcon(platform::TrayMessage::Delete, IconData);
 }
 
+bool SystemTray::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!iconShown_) return false;
+  platform::TrayIconData balloon = IconData;
+  balloon.flags = platform::TrayIconData::kInfoValid;
+  balloon.infoTitle = title.substr(0, platform::TrayIconData::kInfoTitleChars);
+  balloon.info = text.substr(0, platform::TrayIconData::kInfoChars);
+  balloon.infoFlags = platform::TrayIconData::kInfoIcon;
+  return tray_.NotifyIcon(platform::TrayMessage::Modify, balloon);
+}
+
 void SystemTray::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) { RemoveTrayIcon(); }
 
 void SystemTray::Form_MouseMove(int mouseMessage) {
   // The menu opens when the right button comes up again (517), as context menus do.
   const bool rightDown = mouseMessage == traymouse::kRightUp;
   const bool leftUp = mouseMessage == traymouse::kLeftUp;
-  const bool doubleClick = mouseMessage == traymouse::kLeftDoubleClick;
+  const bool doubleClick =
+      mouseMessage == traymouse::kLeftDoubleClick || mouseMessage == traymouse::kKeySelect;
 
   if (MenuOnRightClick && (leftUp || rightDown)) {
     std::string caption = Popup(MenuString);
@@ -95,6 +106,10 @@ std::string SystemTray::Popup(const std::string& /*menuString*/) { return {}; }
 
 void SystemTray::TrayMouseMessage(std::uint32_t id, int mouseMessage) {
   if (id == IconData.id && iconShown_) Form_MouseMove(mouseMessage);
+}
+
+void SystemTray::TrayBalloonClosed(std::uint32_t id, bool clicked) {
+  if (id == IconData.id && iconShown_ && OnBalloonClosed) OnBalloonClosed(clicked);
 }
 
 void SystemTray::TaskbarCreated() {

@@ -4,7 +4,8 @@
 // and removes it on exit. Releasing the left button on the icon (or a double click) brings the
 // target window back and unloads SystemTray, which removes the icon. With MenuOnRightClick a
 // click opens the popup menu built from MenuString instead and hands the chosen caption to
-// OnTrayMenu; only a double click then brings the window back.
+// OnTrayMenu; only a double click then brings the window back. From the keyboard (the icon
+// selected with Win+B and the arrows), Enter or Space brings the window back.
 //
 // SystemTray is a ui::Form that is never shown: it is loaded while it owns an icon, and unloading
 // it (also by the main window at shutdown) removes the icon. The platform's tray (platform::Tray)
@@ -28,6 +29,7 @@ inline constexpr int kLeftUp = 514;
 inline constexpr int kLeftDoubleClick = 515;
 inline constexpr int kRightDown = 516;
 inline constexpr int kRightUp = 517;
+inline constexpr int kKeySelect = 0x401;  // NIN_KEYSELECT: Enter or Space on the icon
 }  // namespace traymouse
 
 class SystemTray : public ui::Form, private platform::TrayListener {
@@ -42,6 +44,8 @@ class SystemTray : public ui::Form, private platform::TrayListener {
   platform::TrayIconData IconData;
   // The target window's "OnTrayMenu": receives the caption of the chosen menu item.
   std::function<void(const std::string& caption)> OnTrayMenu;
+  // The balloon went away: clicked by the user, or closed by the user or the shell.
+  std::function<void(bool clicked)> OnBalloonClosed;
 
   // Loads the window and adds the icon showing `RefIcon_Form`'s icon. An empty menu string keeps
   // the menu string that was set before.
@@ -53,6 +57,10 @@ class SystemTray : public ui::Form, private platform::TrayListener {
   void ChangeIcon_Picture(const Picture& RefIcon);
   void ChangePopupMenuString(const std::string& M_PopupMenuString) { MenuString = M_PopupMenuString; }
   void RemoveTrayIcon();
+  bool IconShown() const { return iconShown_; }
+  // A balloon with an information icon beside the icon shown. False when there is no icon or the
+  // shell refused it: nobody will see it, and OnBalloonClosed will not come.
+  bool ShowBalloon(const std::string& title, const std::string& text);
 
   // A mouse message of the icon (what the window's mouse-move event reports).
   void Form_MouseMove(int mouseMessage);
@@ -67,6 +75,7 @@ class SystemTray : public ui::Form, private platform::TrayListener {
   std::string Popup(const std::string& menuString);
   void TrayMouseMessage(std::uint32_t id, int mouseMessage) override;
   void TaskbarCreated() override;
+  void TrayBalloonClosed(std::uint32_t id, bool clicked) override;
 
   platform::Tray& tray_;
   bool iconShown_ = false;  // added and not removed since (whether or not the shell took it)

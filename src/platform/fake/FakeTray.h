@@ -1,8 +1,9 @@
 #pragma once
-// The notification area for the tests: keeps the icons the shell would show (by id), records
-// every call, and lets a test click an icon or restart the shell.
+// The notification area for the tests: keeps the icons the shell would show (by id) with their
+// balloons, records every call, and lets a test click an icon or a balloon or restart the shell.
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/Tray.h"
@@ -32,6 +33,10 @@ class FakeTray : public Tray {
   void SendMouseMessage(int mouseMessage);
   // The shell starts again: it forgets every icon and tells the program.
   void RestartShell();
+  // The balloon shown goes: clicked, or closed by the user or its time. Nothing without one.
+  void CloseBalloon(bool clicked);
+  // The text of the balloon the shell shows now ("" when none).
+  std::string Balloon() const;
 
  private:
   TrayListener* listener_ = nullptr;

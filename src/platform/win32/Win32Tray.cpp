@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/win32/PictureDrawing.h"
 
@@ -18,6 +20,24 @@ HICON MakeIcon(const Picture& picture) {
   return icon ? icon : static_cast<HICON>(::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)));
 }
 
+// The record of Windows 2000 on: 128 characters of tip and the balloon fields. The version set
+// after adding (NOTIFYICON_VERSION) makes the shell report the balloon's end; the callback's
+// lParam stays the mouse message, as the icon's owner expects.
+NOTIFYICONDATAA Record(HWND window, std::uint32_t id) {
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  nid.hWnd = window;
+  nid.uID = id;
+  return nid;
+}
+
+template <std::size_t N>
+void CopyText(char (&field)[N], const std::string& text) {
+  const std::size_t length = std::min(text.size(), N - 1);
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
 }  // namespace
 
 UINT Win32Tray::TaskbarCreatedMessage() {
@@ -27,10 +47,7 @@ UINT Win32Tray::TaskbarCreatedMessage() {
 
 Win32Tray::~Win32Tray() {
   for (auto& [id, shown] : icons_) {
-    NOTIFYICONDATAA nid{};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = window_.Get();
-    nid.uID = id;
+    NOTIFYICONDATAA nid = Record(window_.Get(), id);
     ::Shell_NotifyIconA(NIM_DELETE, &nid);
   }
 }
@@ -53,17 +70,15 @@ bool Win32Tray::EnsureWindow() {
 
 bool Win32Tray::NotifyIcon(TrayMessage message, const TrayIconData& data) {
   if (!EnsureWindow()) return false;
-  // The first version of the record: 64 characters of tip, the callback's lParam is the mouse
-  // message, as the icon's owner expects.
-  NOTIFYICONDATAA nid{};
-  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  nid.hWnd = window_.Get();
-  nid.uID = data.id;
+  NOTIFYICONDATAA nid = Record(window_.Get(), data.id);
   nid.uFlags = data.flags;
   nid.uCallbackMessage = data.callbackMessage;
-  const std::size_t tipLength = std::min(data.tip.size(), sizeof(nid.szTip) - 1);
-  std::memcpy(nid.szTip, data.tip.data(), tipLength);
-  nid.szTip[tipLength] = '\0';
+  CopyText(nid.szTip, data.tip);
+  if (data.flags & TrayIconData::kInfoValid) {
+    CopyText(nid.szInfo, data.info);
+    CopyText(nid.szInfoTitle, data.infoTitle);
+    nid.dwInfoFlags = data.infoFlags;
+  }
 
   UniqueIcon icon;
   if (message != TrayMessage::Delete && (data.flags & TrayIconData::kIconValid)) {
@@ -78,6 +93,11 @@ bool Win32Tray::NotifyIcon(TrayMessage message, const TrayIconData& data) {
   if (message == TrayMessage::Delete) {
     icons_.erase(data.id);
     return true;
+  }
+  if (message == TrayMessage::Add) {
+    NOTIFYICONDATAA version = Record(window_.Get(), data.id);
+    version.uVersion = NOTIFYICON_VERSION;
+    ::Shell_NotifyIconA(NIM_SETVERSION, &version);  // an older shell keeps the first behaviour
   }
   // The icon handed to the shell stays alive as long as the shell shows it.
   Shown& shown = icons_[data.id];
@@ -105,7 +125,12 @@ LRESULT Win32Tray::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const auto id = static_cast<std::uint32_t>(wParam);
   auto found = icons_.find(id);
   if (found != icons_.end() && msg == found->second.callbackMessage) {
-    if (listener_) listener_->TrayMouseMessage(id, static_cast<int>(LOWORD(lParam)));
+    const UINT what = LOWORD(lParam);
+    if (what == NIN_BALLOONUSERCLICK || what == NIN_BALLOONTIMEOUT || what == NIN_BALLOONHIDE) {
+      if (listener_) listener_->TrayBalloonClosed(id, what == NIN_BALLOONUSERCLICK);
+    } else if (listener_) {
+      listener_->TrayMouseMessage(id, static_cast<int>(what));
+    }
     return 0;
   }
   return ::DefWindowProcA(window_.Get(), msg, wParam, lParam);

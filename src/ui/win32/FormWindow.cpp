@@ -22,6 +22,25 @@ bool Intersect(const RECT& a, const RECT& b) {
   RECT r;
   return ::IntersectRect(&r, &a, &b) != FALSE;
 }
+
+// Is one of this thread's form windows pinned on top (and shown), other than `except`?
+bool PinnedWindowShown(HWND except) {
+  struct Search {
+    HWND except;
+    bool found = false;
+  } search{except};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        if (hwnd != s.except && ::IsWindowVisible(hwnd) && (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+            dynamic_cast<FormWindow*>(Window::FromHandle(hwnd)))
+          s.found = true;
+        return s.found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 }  // namespace
 
 FormWindow::FormWindow(Form& form) : form_(form), dpi_(SystemDpi()) {
@@ -64,13 +83,12 @@ DWORD FormWindow::ExStyle() const {
 
 void FormWindow::CreateNow() {
   if (Handle()) return;
-  dpi_ = SystemDpi();
+  dpi_ = LayoutDpi(SystemDpi());
   if (!CreateHandle("SequoraForm", ExStyle(), form_.Caption().c_str(), Style(), CW_USEDEFAULT,
                     CW_USEDEFAULT, TwipsToPixels(form_.Width(), dpi_),
                     TwipsToPixels(form_.Height(), dpi_), owner_, nullptr))
     return;
-  int actual = DpiOfWindow(Handle());
-  if (actual != dpi_) dpi_ = actual;
+  dpi_ = LayoutDpi(DpiOfWindow(Handle()));
   ApplyGeometry();
   for (Control* control : form_.Controls()) EnsurePart(*control);
   StackOverlaps();
@@ -183,6 +201,25 @@ HWND WindowHandleOf(const Form& form) {
 
 // --- applying the model ---
 
+RECT FormWindow::WorkArea() const {
+  // The owner's monitor, or the window's, or the primary one before the window exists.
+  HMONITOR monitor = ::MonitorFromWindow(owner_ ? owner_ : Handle(), MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  return ::GetMonitorInfoA(monitor, &info) ? info.rcWork : RECT{0, 0, 1024, 768};
+}
+
+// A high scale on a small screen (200 % on 1280 x 800) would make the window larger than the
+// screen, and the system would cut it: the window is then laid out at the largest DPI at which it
+// fits, a little smaller but whole.
+int FormWindow::LayoutDpi(int monitorDpi) const {
+  const RECT work = WorkArea();
+  const long width = form_.Width(), height = form_.Height();
+  if (width <= 0 || height <= 0) return monitorDpi;
+  const long fit = std::min((work.right - work.left) * 1440L / width, (work.bottom - work.top) * 1440L / height);
+  return static_cast<int>(std::clamp<long>(fit, kDefaultDpi / 2, monitorDpi));
+}
+
 void FormWindow::ApplyGeometry() {
   if (!Handle()) return;
   int width = TwipsToPixels(form_.Width(), dpi_);
@@ -190,12 +227,8 @@ void FormWindow::ApplyGeometry() {
   int x = TwipsToPixels(form_.Left(), dpi_);
   int y = TwipsToPixels(form_.Top(), dpi_);
   if (form_.Left() < 0 || form_.Top() < 0) {
-    // Centred on the work area of the owner's monitor (or the primary one).
-    HMONITOR monitor = ::MonitorFromWindow(owner_ ? owner_ : Handle(), MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    RECT work{0, 0, 1024, 768};
-    if (::GetMonitorInfoA(monitor, &info)) work = info.rcWork;
+    // Centred on the work area.
+    const RECT work = WorkArea();
     if (form_.Left() < 0) x = work.left + std::max(0L, (work.right - work.left - width) / 2);
     if (form_.Top() < 0) y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
   }
@@ -210,11 +243,18 @@ void FormWindow::ApplyVisibility() {
   if (!form_.Visible()) {
     ::ShowWindow(Handle(), SW_HIDE);
   } else {
+    // A window shown while one of ours is pinned on top leaves it the activation: the pinned
+    // window asks something (the group confirmation) and keeps the keyboard. It also stays on
+    // top under Wine, whose X11 driver raises the window that gets the focus over pinned ones.
+    const bool leaveActivation = !form_.Topmost() && PinnedWindowShown(Handle());
     switch (form_.State()) {
       case WindowState::Minimized: ::ShowWindow(Handle(), ::IsWindowVisible(Handle()) ? SW_MINIMIZE : SW_SHOWMINIMIZED); break;
       case WindowState::Maximized: ::ShowWindow(Handle(), SW_SHOWMAXIMIZED); break;
       case WindowState::Normal:
-        ::ShowWindow(Handle(), ::IsIconic(Handle()) || ::IsZoomed(Handle()) ? SW_RESTORE : SW_SHOW);
+        if (leaveActivation)
+          ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        else
+          ::ShowWindow(Handle(), ::IsIconic(Handle()) || ::IsZoomed(Handle()) ? SW_RESTORE : SW_SHOW);
         break;
     }
   }
@@ -544,11 +584,16 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_DPICHANGED: {
-      dpi_ = HIWORD(wParam);
+      const int monitorDpi = HIWORD(wParam);
+      dpi_ = LayoutDpi(monitorDpi);
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      int width = suggested->right - suggested->left, height = suggested->bottom - suggested->top;
+      if (dpi_ != monitorDpi) {
+        width = TwipsToPixels(form_.Width(), dpi_);
+        height = TwipsToPixels(form_.Height(), dpi_);
+      }
       applyingGeometry_ = true;
-      ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
       applyingGeometry_ = false;
       Relayout();
       return 0;

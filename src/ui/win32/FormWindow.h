@@ -11,7 +11,8 @@
 //    the part by its HWND. Parts raise the model's events (Raise*) and must not touch themselves
 //    afterwards: a handler may unload the form.
 //  - Geometry is twips in the model and pixels at the window's DPI here (Dpi.h); a DPI change
-//    re-lays out every control and recreates the fonts.
+//    re-lays out every control and recreates the fonts. A window that would be larger than the
+//    work area of its monitor is laid out at the largest DPI at which it fits (LayoutDpi).
 //
 // Lifetime: a FormWindow made by the application lives as long as it likes; when its form is
 // destroyed first, it lets go of it. ShowEveryForm() makes a FormWindow for every form loaded
@@ -92,6 +93,8 @@ class FormWindow : public Window, public FormView, public TimerView {
   ControlPart* EnsurePart(Control& control);
   void CreatePendingParts();
   void StackOverlaps();
+  RECT WorkArea() const;
+  int LayoutDpi(int monitorDpi) const;
   void ApplyGeometry();
   void ApplyVisibility();
   void ApplyIcon();
