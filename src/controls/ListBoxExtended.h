@@ -157,15 +157,18 @@ class ListBoxExtended : public ui::UserControl {
 
   // --- User actions (from the Win32 part, or a test standing in for the user) ---
 
-  // A click on an element of the row: buttons, pictures and check boxes call the host, a label
-  // only selects its row; a click on a text box calls nothing (see UserFocus).
+  // A click on an element of the row: it takes the focus from a row text and selects and
+  // highlights the row; buttons, pictures and check boxes then call the host, a label nothing. A
+  // click on a text box calls nothing (see UserFocus).
   void UserClick(int row, RowElement element);
   // Text1 or Text2 of the row gets the keyboard focus (any other element: the focus leaves the
   // row texts and rests on the control itself).
   void UserFocus(int row, RowElement element);
   // The focus went to another control of the window.
   void UserFocusLeft();
-  // A key pressed while the control has the focus (Windows virtual-key codes: 38 Up, 40 Down).
+  // A key pressed while the control has the focus (Windows virtual-key codes): Up, Down, Page Up,
+  // Page Down, Home and End move the selection (the row comes into view, the host hears of it as
+  // of its Text1 getting the focus); Enter and Space press the selected row's Command1.
   void UserKeyDown(int keyCode);
   // Scrolls to a value, clamped to the scroll range (wheel, page keys, the scroll bar's thumb).
   void ScrollTo(int value);
@@ -219,7 +222,8 @@ class ListBoxExtended : public ui::UserControl {
   void UpdateScrollRange();
   void SyncScrollValue(int firstRow);
   void OnScroll();
-  void ScrollBy(int delta);
+  int FirstRowInView() const;
+  void BringIntoView(int row);
   void SyncSize();
   void Watch(ui::Control& control);
   void NotifyHost(int row, RowElement element);

@@ -264,7 +264,6 @@ void ListBoxExtended::OnScroll() {
     Selected_Background.SetTop(Row(selectedRow_).Picture1.Top() - geometry_.PicTop[0]);
 }
 
-void ListBoxExtended::ScrollBy(int delta) { VScroll1.SetValue(VScroll1.Value() + delta); }
 
 void ListBoxExtended::ScrollTo(int value) { VScroll1.SetValue(std::clamp(value, VScroll1.Min(), VScroll1.Max())); }
 

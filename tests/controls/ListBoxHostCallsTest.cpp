@@ -32,9 +32,10 @@ TEST_F(ListBoxHostCalls, EveryElementCallsItsOwnProcedure) {
   EXPECT_EQ(list.Row(1).Check2.Value(), 1);
 }
 
-TEST_F(ListBoxHostCalls, PictureTwoHighlightsItsRowBeforeTheCall) {
+TEST_F(ListBoxHostCalls, AClickHighlightsItsRowBeforeTheCallAndTakesTheFocusThere) {
   Fill(3);
   list.RedrawList(0, list.TopRow());
+  list.UserFocus(0, RowElement::Text1);  // the focus rectangle stood on the first row's text
   struct Host : test::RecordingHost {
     ListBoxExtended* list = nullptr;
     void E_ListBox_Picture2_Click(int e) override {
@@ -45,8 +46,24 @@ TEST_F(ListBoxHostCalls, PictureTwoHighlightsItsRowBeforeTheCall) {
   checking.list = &list;
   list.SetHost(&checking);
   list.UserClick(1, RowElement::Picture2);
-  EXPECT_EQ(checking.calls, Calls{"Picture2(1) highlighted=1"});
+  EXPECT_EQ(checking.calls, (Calls{"Text1Lost(0,C:\\Tools prog0.exe)", "Picture2(1) highlighted=1"}));
   EXPECT_EQ(list.Selected_Background.Top(), list.Row(1).Label1.Top());
+  // Highlight and focus go together: nothing keeps the focus on the row left behind.
+  EXPECT_EQ(list.SelectedRow(), 1);
+  EXPECT_EQ(list.FocusRow(), -1);
+  EXPECT_EQ(list.Row(0).Text1.BackColor(), ListBoxExtended::kNormalColour);
+}
+
+TEST_F(ListBoxHostCalls, EnterAndSpacePressTheSelectedRowsButton) {
+  Fill(3);
+  Add(3, "-Empty-");
+  list.RedrawList(0, list.TopRow());
+  list.Set_ListIndex(1, true);
+  list.UserKeyDown(13);
+  list.UserKeyDown(32);
+  list.Set_ListIndex(3, true);  // a free slot has no button
+  list.UserKeyDown(13);
+  EXPECT_EQ(host.calls, (Calls{"Button1(1)", "Button1(1)"}));
 }
 
 TEST_F(ListBoxHostCalls, LabelClickOnlySelects) {
@@ -54,6 +71,7 @@ TEST_F(ListBoxHostCalls, LabelClickOnlySelects) {
   list.UserClick(1, RowElement::Label1);
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(list.SelectedRow(), 1);
+  EXPECT_EQ(list.Row(1).Text1.BackColor(), ListBoxExtended::kHighlightColour);
 }
 
 TEST_F(ListBoxHostCalls, FocusMovesReportLostBeforeGotWithTheCurrentText) {

@@ -120,20 +120,43 @@ TEST_F(ListBoxLayout, ScrollingMakesTheRowTheTopOfTheView) {
   EXPECT_EQ(list.Selected_Background.Top(), 0);
 }
 
-TEST_F(ListBoxLayout, UpAndDownKeysStepTheScrollValueWithinItsRange) {
-  Fill(10);  // range 0..3
-  list.UserKeyDown(38);
-  EXPECT_EQ(list.VScroll1.Value(), 0);
-  for (int i = 0; i < 5; ++i) list.UserKeyDown(40);
-  EXPECT_EQ(list.VScroll1.Value(), 3);
-  EXPECT_EQ(Y(3), 0);
+// The keys move the selection as in any list; the highlight goes with it and the view follows.
+TEST_F(ListBoxLayout, TheKeysMoveTheSelectionAndTheViewFollowsIt) {
+  Fill(12);  // seven rows in view
+  list.Set_ListIndex(0, true);
+  const auto highlighted = [&] {
+    std::vector<int> rows;
+    for (int row = 0; row < list.GetListCount(); ++row)
+      if (list.Row(row).Text1.BackColor() == ListBoxExtended::kHighlightColour) rows.push_back(row);
+    return rows;
+  };
+  list.UserKeyDown(38);  // Up on the first row
+  EXPECT_EQ(list.SelectedRow(), 0);
+  for (int i = 0; i < 7; ++i) list.UserKeyDown(40);
+  EXPECT_EQ(list.SelectedRow(), 7);
+  EXPECT_EQ(highlighted(), std::vector<int>{7});
+  EXPECT_EQ(Y(7), 6 * ListBoxExtended::RowHeight) << "the view moved one row, to show it last";
+  EXPECT_EQ(list.Selected_Background.Top(), Y(7));
 
-  list.UserFocus(3, RowElement::Text1);
-  list.UserKeyDown(38);
-  EXPECT_EQ(list.VScroll1.Value(), 2) << "Text1 passes the keys on";
+  list.UserKeyDown(35);  // End
+  EXPECT_EQ(list.GetIndex(), 11);
+  EXPECT_TRUE(list.Row(11).InView);
+  list.UserKeyDown(36);  // Home
+  EXPECT_EQ(list.SelectedRow(), 0);
+  EXPECT_EQ(Y(0), 0);
+  list.UserKeyDown(34);  // Page Down: a view less one row
+  EXPECT_EQ(list.SelectedRow(), 6);
+  list.UserKeyDown(33);
+  EXPECT_EQ(list.SelectedRow(), 0);
+  EXPECT_EQ(highlighted(), std::vector<int>{0});
+
+  // Wherever the focus was, the keys go from the highlighted row, and the host hears of each
+  // row as of a click into its text (the editor follows the selection).
   list.UserFocus(3, RowElement::Text2);
-  list.UserKeyDown(38);
-  EXPECT_EQ(list.VScroll1.Value(), 2) << "Text2 keeps them";
+  list.UserKeyDown(40);
+  EXPECT_EQ(list.SelectedRow(), 4);
+  EXPECT_EQ(host.calls.back(), "Text1Got(4,C:\\Tools prog4.exe)");
+  EXPECT_EQ(list.FocusRow(), 4);
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -142,8 +165,9 @@ TEST_F(ListBoxLayout, TheThumbFollowsTheRowTheViewStartsFrom) {
   list.Set_ListIndex(40, true);
   EXPECT_EQ(Y(40), 0);
   EXPECT_EQ(list.VScroll1.Value(), 40);
-  list.UserKeyDown(40);
-  EXPECT_EQ(Y(41), 0);
+  list.UserKeyDown(38);  // the row above comes into view
+  EXPECT_EQ(Y(39), 0);
+  EXPECT_EQ(list.VScroll1.Value(), 39);
   list.Set_ListIndex(100, true);
   EXPECT_EQ(list.VScroll1.Value(), 94);
 }

@@ -143,18 +143,23 @@ void ListBoxExtendedPart::OnWheel(int delta) {
 }
 
 bool ListBoxExtendedPart::OnKey(WPARAM key) {
-  const ui::ScrollBar& bar = list_.VScroll1;
   switch (key) {
     case VK_UP:
-    case VK_DOWN: list_.UserKeyDown(static_cast<int>(key)); break;
-    case VK_PRIOR: list_.ScrollTo(bar.Value() - bar.LargeChange()); break;
-    case VK_NEXT: list_.ScrollTo(bar.Value() + bar.LargeChange()); break;
-    case VK_HOME: list_.ScrollTo(bar.Min()); break;
-    case VK_END: list_.ScrollTo(bar.Max()); break;
-    default: return false;
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+      list_.UserKeyDown(static_cast<int>(key));
+      if (Handle()) SyncScrollBar();  // the user sees the thumb move with the selection
+      return true;
+    case VK_RETURN:
+    case VK_SPACE:
+      list_.UserKeyDown(static_cast<int>(key));  // asks the host: nothing after it
+      return true;
+    default:
+      return false;
   }
-  SyncScrollBar();  // the user sees the thumb move with the key
-  return true;
 }
 
 void ListBoxExtendedPart::OnButtonDown(POINT point) {
@@ -258,8 +263,12 @@ LRESULT ListBoxExtendedPart::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
       if (OnKey(wParam)) return 0;
       break;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+      // The arrows and Enter are the list's own (Enter runs the selected row), not the dialog's.
+      const auto* message = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       OnButtonDown(point);

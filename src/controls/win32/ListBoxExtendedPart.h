@@ -4,9 +4,9 @@
 // list, the control holds these two window handles; no row element becomes a window.
 //
 // Mouse: a press on a row text gives it the focus; buttons, check boxes, pictures and the label act
-// when the button is released over them (as native controls do). Keys: Up and Down step the scroll
-// value as the model says; Page Up, Page Down, Home and End move by a page or to the ends; the
-// wheel scrolls by the system's wheel setting.
+// when the button is released over them (as native controls do). Keys: Up, Down, Page Up, Page
+// Down, Home and End move the selection, Enter and Space run the selected row's button (the model
+// says how); the wheel scrolls by the system's wheel setting.
 #include <windows.h>
 
 #include <optional>

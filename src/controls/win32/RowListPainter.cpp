@@ -104,10 +104,12 @@ void RowListPainter::Paint(HDC dc, const RECT& client, const RECT& dirty, const 
   }
 
   if (!state.showFocus) return;
-  // The keyboard focus: on the row text that has it, else on the selected row, else the list.
+  // The keyboard focus: on the row text that has it when that row is the selected one, else on
+  // the selected row, else the list. It never stands apart from the highlight.
   RECT focus = frame;
   const int row = list.FocusRow();
-  if (row >= 0 && row < list.InstanceCount() && list.Row(row).Element(list.FocusElement()).Visible()) {
+  if (row >= 0 && row == list.SelectedRow() && row < list.InstanceCount() &&
+      list.Row(row).Element(list.FocusElement()).Visible()) {
     focus = ElementRect(list, list.Row(row).Element(list.FocusElement()), dpi);
   } else if (list.Selected_Background.Visible()) {
     focus = ElementRect(list, list.Selected_Background, dpi);
