@@ -96,7 +96,10 @@ void MsgBoxForm::Label2_Click() {
 }
 
 void MsgBoxForm::CopySeconds() {
-  Label2.SetCaption(host_.SecondsText());
+  const std::string text = host_.SecondsText();
+  // A count in the big font; a word ("PAUSE", "Resume..") in a smaller one, so that it fits.
+  Label2.SetFont(text.size() <= 4 ? 16 : 11, true);
+  Label2.SetCaption(text);
   Label2.SetForeColor(host_.SecondsColour());
 }
 

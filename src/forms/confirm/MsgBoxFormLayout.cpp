@@ -20,10 +20,11 @@ void MsgBoxForm::Layout() {
   Picture2.Move(180, 180, 480, 480);
   Picture2.SetPicture(Picture::Named("question"));
 
-  Label1.Move(780, 240, 3420, 300);
+  Label1.Move(780, 240, 3060, 300);
   Label1.SetFont(10, true);
 
-  Label2.Move(4320, 120, 900, 420);
+  // Wide enough for "PAUSE" and "Resume.." (in the smaller font CopySeconds gives words).
+  Label2.Move(3960, 120, 1260, 420);
   Label2.SetFont(16, true);
   Label2.SetAlignment(ui::Align::Center);
   Label2.SetForeColor(ui::kDarkBlue);
