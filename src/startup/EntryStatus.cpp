@@ -21,6 +21,12 @@ EntryStatus CheckIfProgrammIsDisabled(storage::ProgramList& list, int n, const P
     status.skip = true;
     return status;
   }
+  if (entry->Started) {  // by the run or by hand: it runs, whether or not it shows a window yet
+    status.skip = true;
+    status.code = EntryStatusCode::Running;
+    status.text = "Started in this run";
+    return status;
+  }
   const bool disabled = entry->Disabled == 1;
   status.skip = disabled;
   status.code = disabled ? EntryStatusCode::Disabled : EntryStatusCode::Normal;
@@ -62,6 +68,12 @@ EntryStatus CheckIfProgrammIsDisabled(storage::ProgramList& list, int n, const P
         status.code = EntryStatusCode::Running;
       }
       break;
+  }
+  // Skipped by the user: the run passes it over whatever its own settings say.
+  if (entry->Skip && !status.skip) {
+    status.skip = true;
+    status.code = EntryStatusCode::PassedOver;
+    status.text = "Passed over in this run";
   }
   return status;
 }

@@ -17,6 +17,7 @@ enum class EntryStatusCode : std::int16_t {
   Running = 4,          // the program runs already
   Disabled = 5,         // disabled in its settings
   DefaultsNormal = 6,   // starts by its own settings, as its group's "&Defaults" decided
+  PassedOver = 7,       // passed over in this run (the user skipped it)
 };
 
 inline bool IsRunning(EntryStatusCode code) { return code == EntryStatusCode::Running; }
@@ -25,10 +26,13 @@ struct EntryStatus {
   EntryStatusCode code = EntryStatusCode::Normal;
   std::string text;   // why, for the row's tool tip; may be empty
   bool skip = false;  // the run passes the entry over
+  std::string warning;  // why the run's start will fail (no such file); empty when it should work
 };
 
 // Entry n's status. `detectRunning` is "Detect running Instance": a running program is passed
-// over, and the test marks the entry running. An entry with nothing to start is skipped.
+// over, and the test marks the entry running. An entry with nothing to start is skipped; one
+// started in this run shows as running, one the user passed over as passed over. The warning is
+// left to the caller, who can look at the files.
 EntryStatus CheckIfProgrammIsDisabled(storage::ProgramList& list, int n, const ProcessScan& scan, bool detectRunning);
 
 // Sets entry n's IsRunning when its program runs; only a reload from the file clears it.

@@ -7,36 +7,44 @@
 
 namespace sequora::startup {
 
-platform::StartResult ProgramLauncher::LaunchProgram(const ProgramCall& call) {
-  std::string folder = platform::RemoveQuotes(environment_.ExpandVariables(call.folder));
-  const platform::ProgramText text = platform::SplitProgramText(environment_.ExpandVariables(call.program));
-  const std::string parameters = Trim(text.parameters + " " + environment_.ExpandVariables(call.parameters));
+ResolvedCall ResolveProgramCall(platform::FileSystem& fs, platform::Environment& environment,
+                                const std::string& appDir, const ProgramCall& call) {
+  ResolvedCall resolved;
+  std::string folder = platform::RemoveQuotes(environment.ExpandVariables(call.folder));
+  const platform::ProgramText text = platform::SplitProgramText(environment.ExpandVariables(call.program));
+  resolved.parameters = Trim(text.parameters + " " + environment.ExpandVariables(call.parameters));
 
-  platform::StartResult result;
-  result.error = platform::error::kFileNotFound;
   // Relative paths are taken from Sequora's folder, which was the current folder for every start
   // but the first.
   if (!folder.empty()) {
-    if (!IsAbsolutePath(folder)) folder = JoinPath(paths_.AppDir, folder);
-    folder = JoinPath(GetLongPath(fs_, folder), "");
+    if (!IsAbsolutePath(folder)) folder = JoinPath(appDir, folder);
+    folder = JoinPath(GetLongPath(fs, folder), "");
   }
   std::string path = platform::RemoveQuotes(JoinPath(folder, text.program));
-  if (path.empty()) return result;
-  if (!IsAbsolutePath(path)) path = JoinPath(paths_.AppDir, path);
-  path = GetLongPath(fs_, path);
-  if (folder.empty()) folder = GetDirectoryPart(fs_, path);
+  if (path.empty()) return resolved;
+  if (!IsAbsolutePath(path)) path = JoinPath(appDir, path);
+  resolved.path = GetLongPath(fs, path);
+  resolved.folder = folder.empty() ? GetDirectoryPart(fs, resolved.path) : folder;
+  return resolved;
+}
+
+platform::StartResult ProgramLauncher::LaunchProgram(const ProgramCall& call) {
+  const ResolvedCall resolved = ResolveProgramCall(fs_, environment_, paths_.AppDir, call);
+  platform::StartResult result;
+  result.error = platform::error::kFileNotFound;
+  if (resolved.path.empty()) return result;
 
   // No point in a start that must fail: the system would only say the same less clearly.
-  if (!fs_.FileExists(path)) {
-    if (settings_.GenerateLogFile) log_.AddLog("Error: File not found - " + platform::QuoteProgramPath(path));
+  if (!fs_.FileExists(resolved.path)) {
+    if (settings_.GenerateLogFile) log_.AddLog("Error: File not found - " + platform::QuoteProgramPath(resolved.path));
     result.errorText = launcher_.ErrorText(result.error);
     return result;
   }
 
-  result = launcher_.Start({path, parameters, folder, call.showState});
+  result = launcher_.Start({resolved.path, resolved.parameters, resolved.folder, call.showState});
   if (!result.started)
-    log_.AddLog("Error: Could not start - " + platform::BuildCommandLine(path, parameters) + " (" + result.errorText +
-                ")");
+    log_.AddLog("Error: Could not start - " + platform::BuildCommandLine(resolved.path, resolved.parameters) + " (" +
+                result.errorText + ")");
   return result;
 }
 

@@ -24,6 +24,16 @@ struct ProgramCall {
 // An entry's Minimized value as a show state: below 1 a normal window, else minimised.
 inline int ShowStateFor(int minimized) { return minimized < 1 ? platform::show::kNormal : platform::show::kMinimized; }
 
+// A call as the system gets it: variables expanded, stray quotes gone, a relative folder or
+// program taken from `appDir`, long forms. The path is empty for an empty call.
+struct ResolvedCall {
+  std::string path;        // the program's file
+  std::string folder;      // where it runs, ending in its separator
+  std::string parameters;  // those written after a quoted program, then the call's own
+};
+ResolvedCall ResolveProgramCall(platform::FileSystem& fs, platform::Environment& environment,
+                                const std::string& appDir, const ProgramCall& call);
+
 class ProgramLauncher {
  public:
   ProgramLauncher(platform::FileSystem& fs, platform::Environment& environment, platform::Launcher& launcher,

@@ -2,6 +2,9 @@
 // the user can do to the run, and its end. See Sequencer.h for how it waits.
 #include "startup/Sequencer.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "base/Paths.h"
 #include "base/StringOps.h"
 
@@ -47,8 +50,10 @@ void Sequencer::SetCountdown(int seconds) {
 
 void Sequencer::SetBaseCaption(const std::string& caption) {
   baseCaption_ = caption;
-  caption_ = caption;
+  ShowCaption(CountdownCaption());
 }
+
+std::string Sequencer::CountdownCaption() const { return baseCaption_ + "  " + std::to_string(countdown_); }
 
 // ---- Ticks -------------------------------------------------------------------------------------
 
@@ -79,8 +84,7 @@ void Sequencer::Tick(RunTimer timer) {
 void Sequencer::CountdownTick() {
   --countdown_;
   ++tickCount_;
-  // The first two ticks leave the caption alone, so the window first appears with its name.
-  if (tickCount_ > 2) ShowCaption(baseCaption_ + "  " + std::to_string(countdown_));
+  if (phase_ == RunPhase::Countdown) ShowCaption(CountdownCaption());
   ShowSeconds(std::to_string(countdown_));
   if (countdown_ < 1) {
     // Also after resuming a paused run: the run starts over at CurrentEntry.
@@ -91,9 +95,6 @@ void Sequencer::CountdownTick() {
     view_.ShowTrayTip(caption_);
     if (tickCount_ % 5 == 0) view_.RefreshTrayIcon();
   }
-  // The countdown timer runs during a wait only after a resume that left the countdown above 0
-  // (a pass-over sets it); its ticks end wait passes as the wait timer's do.
-  if (phase_ == RunPhase::Waiting) WaitTickSeen();
 }
 
 void Sequencer::WaitTick() {
@@ -152,12 +153,17 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
   const int n = currentEntry_;
   storage::ProgramEntry* entry = list_.At(n);
   if (!entry) return false;
+  if (entry->Started) {  // by hand, before the run came to it: once is enough
+    entry->Done = true;
+    return false;
+  }
 
   const RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
-  const bool startable = !row[0].empty() && !row[1].empty() && !inWindowsAutostart_[static_cast<size_t>(n)];
+  const bool autostarted = inWindowsAutostart_[static_cast<size_t>(n)];
+  const bool startable = !row[1].empty() && !autostarted;
 
-  // Skip test: disabled, refused, already running, nothing to start. Only a running program that
-  // would have started otherwise is logged.
+  // Skip test: disabled, refused, already running, skipped, nothing to start. Only a running
+  // program that would have started otherwise is logged.
   const EntryStatus status = CheckIfProgrammIsDisabled(list_.ProgramList, n, scan, settings_.CheckRunningProgramTasks);
   if (status.skip) {
     if (status.code == EntryStatusCode::Running && startable && WouldRun(*entry)) LogRunning(n);
@@ -165,7 +171,12 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
     return false;
   }
 
-  if (!startable || entry->ConfirmState == ConfirmState::SkipAll) return false;
+  if (!startable || entry->ConfirmState == ConfirmState::SkipAll) {
+    // A folder without a program: the user must learn that it was not started.
+    if (row[1].empty() && !autostarted && entry->ConfirmState != ConfirmState::SkipAll && WouldRun(*entry))
+      LogNoProgram(n);
+    return false;
+  }
 
   // Still flagged running by an earlier test although the skip test let it through.
   if (settings_.CheckRunningProgramTasks && entry->IsRunning) {
@@ -180,13 +191,11 @@ bool Sequencer::StartEntry(const ProcessScan& scan) {
     view_.OpenGroupConfirmation(n, entry->ConfirmMessageBoxNr);
   RebuildStatus(currentEntry_);
   entry = list_.At(currentEntry_);
-  const std::string delay = entry->StartupDelay;
   if (entry->ConfirmMessageBoxNr >= 1) view_.OpenGroupConfirmation(currentEntry_, entry->ConfirmMessageBoxNr);
   RebuildStatus(currentEntry_);
   if (RunOver()) return true;
 
-  if (auto seconds = ToInt16(delay)) waitLength_ = *seconds;
-  WaitStartupDelay(waitLength_);
+  WaitStartupDelay(storage::DelaySeconds(*entry, settings_.ProgramDelayDefault));
   return true;
 }
 
@@ -210,7 +219,8 @@ void Sequencer::WaitStartupDelay(int delay) {
 
 void Sequencer::BeginWaitPass() {
   ShowSeconds(std::to_string(waitDelay_ - waitPass_));
-  ShowNext(next_ + ".");
+  // One to three dots, over and over: the line shows the wait goes on and keeps its name in view.
+  ShowNext(waitText_ + std::string(static_cast<size_t>(1 + waitPass_ % 3), '.'));
   ShowCaption(seconds_ + " " + waitText_);
   tickSeen_ = false;
   // Set before the wait began (cut short during the countdown): this wait ends at once.
@@ -242,6 +252,11 @@ void Sequencer::FinishWait() {
 void Sequencer::LaunchCurrentEntry() {
   storage::ProgramEntry* entry = list_.At(currentEntry_);
   if (!entry) return;
+  if (entry->Started) {  // run by hand during its wait
+    entry->Done = true;
+    ShowNext("Done: " + entry->Program);
+    return;
+  }
   if (entry->Skip || (entry->Disabled != 0 && entry->ConfirmState != ConfirmState::RunAll)) {
     ShowNext("Skipped: " + entry->Program);
     return;
@@ -249,17 +264,32 @@ void Sequencer::LaunchCurrentEntry() {
   entry->Done = true;
   const RunPathRow& row = list_.RunPaths[static_cast<size_t>(currentEntry_)];
   const bool started = launcher_.LaunchProgram({row[0], row[1], row[2], ShowStateFor(entry->Minimized)}).started;
-  if (started) ++started_;
+  if (started) {
+    entry->Started = true;
+    ++started_;
+  } else {
+    ++failed_;
+  }
   ShowNext((started ? "Done: " : "Failed: ") + entry->Program);
 }
 
 void Sequencer::LogRunning(int n) {
   const storage::ProgramEntry* entry = list_.At(n);
-  bool& logged = loggedRunning_[static_cast<size_t>(n)];
+  bool& logged = logged_[static_cast<size_t>(n)];
   if (!entry || logged) return;
   logged = true;
   log_.AddLog("Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + JoinPath(entry->Dir, entry->Program) +
               "\r\n  -> Program is already running. Program skipped!");
+}
+
+void Sequencer::LogNoProgram(int n) {
+  const storage::ProgramEntry* entry = list_.At(n);
+  bool& logged = logged_[static_cast<size_t>(n)];
+  if (!entry || logged) return;
+  logged = true;
+  ++failed_;
+  log_.AddLog("Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + JoinPath(entry->Dir, entry->Program) +
+              "\r\n  -> No program file is given. Program skipped!");
 }
 
 void Sequencer::MarkEntrySkipped(int n) {
@@ -303,18 +333,19 @@ void Sequencer::EndNoticeClosed(bool clicked) {
   FinishRun();
 }
 
+namespace {
+std::string Programs(int count) { return count == 1 ? "1 program" : std::to_string(count) + " programs"; }
+}  // namespace
+
 std::string Sequencer::EndNoticeText() const {
   std::string text = "Startup list done: ";
-  if (started_ == 0)
-    text += "no program was started.";
-  else if (started_ == 1)
-    text += "1 program started.";
-  else
-    text += std::to_string(started_) + " programs started.";
+  text += started_ == 0 ? "no program was started." : Programs(started_) + " started.";
   // Only the log file can be opened without holding the end up (the other way is a message box).
-  if (!log_.LogText().empty())
-    text += settings_.GenerateLogFile ? "\nSome did not go as planned: click here to see the log."
-                                      : "\nSome did not go as planned.";
+  const char* openLog = settings_.GenerateLogFile ? ": click here to see the log." : ".";
+  if (failed_ > 0)
+    text += "\n" + Programs(failed_) + " could not be started" + openLog;
+  else if (!log_.LogText().empty())
+    text += std::string("\nSome did not go as planned") + openLog;
   return text;
 }
 
@@ -324,6 +355,8 @@ void Sequencer::PAUSE_SWITCH() {
   if (RunOver()) return;
   if (view_.TimerOn(RunTimer::Countdown) || view_.TimerOn(RunTimer::Wait)) {
     view_.ShowPaused(true);
+    // Nothing starts while paused: "start now" waits for the resume.
+    view_.EnableStartNow(false);
     ShowSeconds("PAUSE");
     view_.SetTimer(RunTimer::Countdown, false);
     view_.SetTimer(RunTimer::Wait, false);
@@ -344,43 +377,69 @@ void Sequencer::PAUSE_SWITCH() {
 }
 
 void Sequencer::StartNextNow() {
-  if (RunOver()) return;
-  view_.EnableStartNow(false);
+  // While paused the button is disabled; a call that comes anyway must not half-end a wait.
+  if (RunOver() || paused_) return;
   countdown_ = 0;
-  if (!paused_) {
-    tickSeen_ = true;
-    abortWait_ = true;  // during the countdown it stays set, so the first entry's wait is cut too
-  }
-  if (view_.TimerOn(RunTimer::Countdown) || view_.TimerOn(RunTimer::Wait)) view_.EnableStartNow(true);
-  if (phase_ == RunPhase::Waiting && abortWait_) {
+  tickSeen_ = true;
+  abortWait_ = true;  // during the countdown it stays set, so the first entry's wait is cut too
+  if (phase_ == RunPhase::Waiting) {
     abortWait_ = false;
     FinishWait();
   }
 }
 
+// Would the run start entry n now? The tests of StartEntry, without their log and marks.
+bool Sequencer::WillStart(int n, const ProcessScan& scan) {
+  storage::ProgramEntry* entry = list_.At(n);
+  if (!entry || entry->Started) return false;
+  if (CheckIfProgrammIsDisabled(list_.ProgramList, n, scan, settings_.CheckRunningProgramTasks).skip) return false;
+  const RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
+  if (row[1].empty() || inWindowsAutostart_[static_cast<size_t>(n)]) return false;
+  if (entry->ConfirmState == ConfirmState::SkipAll) return false;
+  if (settings_.CheckRunningProgramTasks && entry->IsRunning) return false;
+  return WouldRun(*entry);
+}
+
+std::optional<int> Sequencer::NextToStart(int from, const ProcessScan& scan) {
+  for (int n = std::max(from, kFirst); n <= kLast; ++n)
+    if (WillStart(n, scan)) return n;
+  return std::nullopt;
+}
+
+// Passes over the program that would start next: the one waited for, or during the countdown
+// the first the run would start. Its row says so, and caption, label, highlight and countdown row
+// move on together to the next program, which waits its own delay; the countdown goes on.
 void Sequencer::SkipNext() {
   if (RunOver()) return;
-  if (storage::ProgramEntry* current = list_.At(currentEntry_)) current->Done = true;
-  ++currentEntry_;
-  view_.EnableStartNow(true);
-  storage::ProgramEntry* entry = nullptr;
-  for (;; ++currentEntry_) {
-    if (currentEntry_ > kLast) {
+  const ProcessScan scan = list_.Scan();
+  const bool waiting = phase_ == RunPhase::Waiting;
+  if (!waiting) {
+    const std::optional<int> next = NextToStart(currentEntry_, scan);
+    if (!next) {
       EndRun();
       return;
     }
-    entry = list_.At(currentEntry_);
-    if (!entry) continue;  // below entry 1: on to the first
-    const bool taken = (!entry->Program.empty() || !entry->Dir.empty()) && !entry->Skip &&
-                       !(entry->Disabled == 1 && entry->ConfirmState != ConfirmState::RunAll) && !entry->IsRunning &&
-                       !inWindowsAutostart_[static_cast<size_t>(currentEntry_)];
-    if (taken) break;
-    entry->Done = true;
+    currentEntry_ = *next;
   }
-  ShowNext("Next -> (" + std::to_string(currentEntry_) + ") " + entry->Program);
-  if (auto seconds = ToInt16(entry->StartupDelay)) countdown_ = *seconds;
-  ShowCaption(next_);
-  RebuildStatus(currentEntry_ - 1);
+  MarkEntrySkipped(currentEntry_);
+  ++currentEntry_;
+  if (waiting && !paused_) {
+    RunEntries();  // the next program's own wait begins now
+    return;
+  }
+  // Paused in a wait: the wait is dropped; on resume the run goes on from the next program.
+  if (waiting) phase_ = RunPhase::Running;
+  const std::optional<int> next = NextToStart(currentEntry_, scan);
+  if (!next) {
+    EndRun();
+    return;
+  }
+  currentEntry_ = *next;
+  const storage::ProgramEntry& entry = *list_.At(currentEntry_);
+  ShowNext("Next -> (" + std::to_string(currentEntry_) + ") " + entry.Program);
+  const std::string caption = phase_ == RunPhase::Countdown ? CountdownCaption() : next_;
+  ShowCaption(paused_ ? kPausePrefix + caption : caption);
+  RebuildStatus(currentEntry_);
 }
 
 }  // namespace sequora::startup

@@ -16,8 +16,9 @@
 //   AbortWait ends the wait at once: found set when a pass begins (start-now during the
 //   countdown), or set by start-now during the wait.
 //
-//   Paused: both timers are off, so nothing moves. Resuming turns the countdown timer on again;
-//   once the countdown is over its next tick calls RunStartupList again.
+//   Paused: both timers are off, so nothing moves, and "start now" is disabled until the resume
+//   (it would otherwise drop half of what the pause held). Resuming turns the countdown timer on
+//   again; once the countdown is over its next tick calls RunStartupList again.
 //
 //   Ending: the list is done and the window shows a notice of what the run did (a balloon at the
 //   notification icon). The wait timer counts its seconds; the run ends when the notice closes
@@ -42,8 +43,16 @@
 //    Windows) is not.
 //  - The next-program line says how the launch went: "Done: " after a start, "Failed: " after a
 //    start that could not be made (the log says why), "Skipped: " when the entry was passed
-//    over during its wait.
+//    over during its wait. Its dots count the wait's seconds from one to three, over and over.
+//  - Passing over skips the program that would start next and marks it so; the program after it
+//    waits its own delay (during a wait from then on; during the countdown the countdown goes
+//    on). What the window shows of the next program moves on at once, all of it together.
+//  - Every delay is one the run can wait: a StartupDelay that is not a number from 0 up waits
+//    the default delay. An entry started in this run (by hand too) is not started again; one
+//    that names a folder but no program is logged.
+//  - The end notice says how many programs could not be started.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "startup/Launcher.h"
@@ -113,12 +122,16 @@ class Sequencer {
   void AutostartPreScan();
   void RunEntries();
   bool StartEntry(const ProcessScan& scan);
+  bool WillStart(int n, const ProcessScan& scan);
+  std::optional<int> NextToStart(int from, const ProcessScan& scan);
+  std::string CountdownCaption() const;
   void WaitStartupDelay(int delay);
   void BeginWaitPass();
   void WaitTickSeen();
   void FinishWait();
   void LaunchCurrentEntry();
   void LogRunning(int n);
+  void LogNoProgram(int n);
   void EndRun();
   void FinishRun();
   std::string EndNoticeText() const;
@@ -149,14 +162,14 @@ class Sequencer {
   int waitDelay_ = 0;     // argument of the wait in progress
   int waitPass_ = 0;      // its pass, 0..waitDelay
   std::string waitText_;  // the next-program line when the wait began
-  int waitLength_ = 0;    // the last StartupDelay that converted; a bad one keeps it
   int started_ = 0;       // programs launched
+  int failed_ = 0;        // programs the run tried and could not start
   int endingTicks_ = 0;   // wait-timer ticks since the end notice went up
   // Entries the autostart pre-scan found started by Windows: passed over for the whole run,
   // also after a rebuild of the status view has filled their RunPaths rows again.
   std::array<bool, storage::ProgramList::kLast + 1> inWindowsAutostart_{};
-  // Entries logged as passed over because their program runs.
-  std::array<bool, storage::ProgramList::kLast + 1> loggedRunning_{};
+  // Entries logged as passed over (their program runs, or they name none): once per run.
+  std::array<bool, storage::ProgramList::kLast + 1> logged_{};
 };
 
 }  // namespace sequora::startup

@@ -4,6 +4,7 @@
 
 #include "base/Paths.h"
 #include "base/StringOps.h"
+#include "storage/EntryEdit.h"
 
 namespace sequora::startup {
 
@@ -25,7 +26,45 @@ bool StartupList::ReloadProgrammListeObj(const ProcessScan& scan) {
 }
 
 EntryStatus StartupList::StatusOf(int n) {
-  return CheckIfProgrammIsDisabled(ProgramList, n, Scan(), settings_.CheckRunningProgramTasks);
+  EntryStatus status = CheckIfProgrammIsDisabled(ProgramList, n, Scan(), settings_.CheckRunningProgramTasks);
+  if (const storage::ProgramEntry* entry = At(n); entry && !status.skip) status.warning = StartProblem(*entry);
+  return status;
+}
+
+std::array<EntryStatus, storage::ProgramList::kLast + 1> StartupList::Statuses() {
+  std::array<EntryStatus, kLast + 1> status;
+  const ProcessScan scan = Scan();
+  for (int n = kFirst; n <= kLast; ++n)
+    status[n] = CheckIfProgrammIsDisabled(ProgramList, n, scan, settings_.CheckRunningProgramTasks);
+  AddWarnings(status);
+  return status;
+}
+
+void StartupList::AddWarnings(std::array<EntryStatus, kLast + 1>& status) {
+  for (int n = kFirst; n <= kLast; ++n)
+    if (!status[n].skip) status[n].warning = StartProblem(*At(n));
+}
+
+RunPathRow StartupList::RunPathsOf(const storage::ProgramEntry& entry) const {
+  if (!entry.Dir.empty()) return {AddPathSeparator(entry.Dir), entry.Program, entry.Param};
+  const platform::PathParts parts = storage::SplitCommandLine(fs_, entry.Program);
+  return {parts.directory, parts.file, Trim(parts.parameters + " " + entry.Param)};
+}
+
+ProgramCall StartupList::CallOf(int n) {
+  const storage::ProgramEntry* entry = At(n);
+  if (!entry) return {};
+  const RunPathRow row = RunPathsOf(*entry);
+  return {row[0], row[1], row[2], ShowStateFor(entry->Minimized)};
+}
+
+std::string StartupList::StartProblem(const storage::ProgramEntry& entry) const {
+  if (entry.Dir.empty() && entry.Program.empty()) return {};
+  const RunPathRow row = RunPathsOf(entry);
+  if (Trim(row[1]).empty()) return "No program file is given.";
+  const ResolvedCall call = ResolveProgramCall(fs_, environment_, paths_.AppDir, {row[0], row[1], row[2]});
+  if (call.path.empty() || !fs_.FileExists(call.path)) return "Program file not found: " + call.path;
+  return {};
 }
 
 StatusView StartupList::Rebuild(int first) {
@@ -36,6 +75,7 @@ StatusView StartupList::Rebuild(int first) {
 
   StatusView view;
   for (int n = kFirst; n <= kLast; ++n) view.status[n] = CheckIfProgrammIsDisabled(ProgramList, n, scan, detectRunning);
+  AddWarnings(view.status);
 
   std::string lines;
   if (first < kLast + 1) {
@@ -44,14 +84,14 @@ StatusView StartupList::Rebuild(int first) {
     for (int n = kFirst; n <= kLast; ++n) {
       storage::ProgramEntry& entry = *ProgramList.At(n);
       RunPathRow& row = RunPaths[static_cast<size_t>(n)];
-      if (entry.Dir.empty()) {
-        // Cleared, not kept: an entry that lost its folder (edited, or moved in the list) must not
-        // start the program that stood there before.
+      if (entry.Dir.empty() && entry.Program.empty()) {
+        // Cleared, not kept: a slot emptied (edited, or moved in the list) must not start the
+        // program that stood there before.
         row = RunPathRow{};
         view.sortLines.emplace_back();
         continue;
       }
-      row = RunPathRow{AddPathSeparator(entry.Dir), entry.Program, entry.Param};
+      row = RunPathsOf(entry);
       const std::string line = row[0] + row[1] + " " + row[2];
       const std::string number = std::to_string(n);
       const bool shown = n >= first;
@@ -88,10 +128,15 @@ StatusView StartupList::Rebuild(int first) {
   return view;
 }
 
-void StartupList::SetConfirmState(int group, ConfirmState state) {
-  for (int n = kFirst; n <= kLast; ++n) {
+namespace {
+// The run has started it or passed it over: nothing decided later may change that.
+bool DealtWith(const storage::ProgramEntry& e) { return e.Done || e.Started; }
+}  // namespace
+
+void StartupList::SetConfirmState(int group, ConfirmState state, int from) {
+  for (int n = std::max(from, kFirst); n <= kLast; ++n) {
     storage::ProgramEntry& e = *ProgramList.At(n);
-    if (e.ConfirmMessageBoxNr != group) continue;
+    if (e.ConfirmMessageBoxNr != group || DealtWith(e)) continue;
     e.ConfirmState = state;
     e.Skip = state == ConfirmState::SkipAll;
   }
@@ -100,9 +145,17 @@ void StartupList::SetConfirmState(int group, ConfirmState state) {
 std::optional<int> StartupList::NextUndecidedGroupEntry(int from) const {
   for (int n = std::max(from, kFirst); n <= kLast; ++n) {
     const storage::ProgramEntry& e = *ProgramList.At(n);
-    if (e.ConfirmMessageBoxNr > 0 && e.ConfirmState == ConfirmState::Undecided) return n;
+    if (e.ConfirmMessageBoxNr > 0 && e.ConfirmState == ConfirmState::Undecided && !DealtWith(e)) return n;
   }
   return std::nullopt;
+}
+
+bool StartupList::GroupHasEntryToCome(int group, int from) const {
+  for (int n = std::max(from, kFirst); n <= kLast; ++n) {
+    const storage::ProgramEntry& e = *ProgramList.At(n);
+    if (e.ConfirmMessageBoxNr == group && !DealtWith(e)) return true;
+  }
+  return false;
 }
 
 std::vector<std::string> StartupList::GroupLines(int group) const {
@@ -110,7 +163,8 @@ std::vector<std::string> StartupList::GroupLines(int group) const {
   for (int n = kFirst; n <= kLast; ++n) {
     const storage::ProgramEntry& e = *ProgramList.At(n);
     if (e.ConfirmMessageBoxNr == group)
-      lines.push_back("Prg." + std::to_string(n) + "  " + e.Program + " (+" + e.StartupDelay + " sec)");
+      lines.push_back("Prg." + std::to_string(n) + "  " + e.Program + " (+" +
+                      std::to_string(storage::DelaySeconds(e, settings_.ProgramDelayDefault)) + " sec)");
   }
   return lines;
 }

@@ -14,6 +14,12 @@ namespace {
 
 std::int16_t NumberOrZero(const std::string& text) { return ToInt16(text).value_or(0); }
 
+// Only 1..kLastGroup name a group; anything else (500 would open a nameless question) is none.
+std::int16_t GroupNumber(const std::string& text) {
+  const std::int16_t group = NumberOrZero(text);
+  return group == 0 || (group >= 1 && group <= kLastGroup) ? group : std::int16_t{-1};
+}
+
 std::string DefaultDelayText(const ProgramListContext& context) {
   return std::to_string(context.defaultDelay ? context.defaultDelay() : 0);
 }
@@ -25,7 +31,7 @@ ProgramEntry ReadStoredFields(const ProgramListContext& context, int n, Read&& r
   entry.Program = read(key::Program(n), "");
   entry.Dir = read(key::ProgramDir(n), "");
   entry.Param = read(key::ProgramParam(n), "");
-  entry.ConfirmMessageBoxNr = NumberOrZero(read(key::ProgramConfirmMessageBoxNr(n), "-1"));
+  entry.ConfirmMessageBoxNr = GroupNumber(read(key::ProgramConfirmMessageBoxNr(n), "-1"));
   entry.Minimized = NumberOrZero(read(key::ProgramMinimized(n), "0"));
   entry.StartupDelay = read(key::ProgramStartupDelay(n), DefaultDelayText(context));
   entry.Disabled = NumberOrZero(read(key::ProgramDisabled(n), "0"));
@@ -43,6 +49,11 @@ std::string WithoutQuotes(std::string s) {
 
 }  // namespace
 
+int DelaySeconds(const ProgramEntry& entry, int defaultDelay) {
+  const std::optional<std::int16_t> seconds = ToInt16(entry.StartupDelay);
+  return seconds && *seconds >= 0 ? *seconds : std::max(defaultDelay, 0);
+}
+
 ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& list, int n) {
   Ini ini(context.fileSystem);
   ProgramEntry entry = ReadStoredFields(context, n, [&](const std::string& key, const std::string& def) {
@@ -51,6 +62,7 @@ ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& li
   if (const ProgramEntry* current = list.At(n)) {
     entry.Done = current->Done;
     entry.Skip = current->Skip;
+    entry.Started = current->Started;
   }
   CheckRunning(context, n);
   return entry;

@@ -30,10 +30,17 @@ struct ProgramEntry {
   std::string StartupDelay;       // seconds as text; the default delay when the key is empty
   std::int16_t Minimized = 0;     // 1 = start minimised
   std::int16_t Disabled = 0;      // 1 = never started
-  std::int16_t ConfirmMessageBoxNr = 0;  // group 1..99; below 1 = no group
+  std::int16_t ConfirmMessageBoxNr = 0;  // group 1..kLastGroup; below 1 = no group
   std::string Param;              // command-line parameters
   bool IsRunning = false;         // run-time: the program was found running
+  bool Started = false;           // run-time: started in this run (by the run or by hand)
 };
+
+inline constexpr int kLastGroup = 99;
+
+// The seconds the run waits before an entry's program: its StartupDelay when that is a whole
+// number from 0 up, otherwise (empty, not a number, negative, too large) the default delay.
+int DelaySeconds(const ProgramEntry& entry, int defaultDelay);
 
 // 102 records, index 0 never used, entries 1..101. Access is checked: an index outside 0..101
 // gives no record.
@@ -60,9 +67,10 @@ struct ProgramListContext {
   std::function<void(int)> checkProgramRunning;    // CheckProgramRunning(n); empty = never running
 };
 
-// Entry n (1..101) read from the file key by key. Done and Skip come from the in-memory entry n;
-// the running check then runs on the in-memory entry. A number that does not convert leaves its
-// field 0. Nothing is written, not even when the file is missing.
+// Entry n (1..101) read from the file key by key. Done, Skip and Started come from the in-memory
+// entry n; the running check then runs on the in-memory entry. A number that does not convert
+// leaves its field 0; a group number outside 1..kLastGroup reads as no group (-1). Nothing is
+// written, not even when the file is missing.
 ProgramEntry ReadProgramEntry(const ProgramListContext& context, ProgramList& list, int n);
 
 // Writes the seven stored fields of `entry` to the keys of entry n, as they stand, in one

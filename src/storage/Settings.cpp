@@ -23,8 +23,14 @@ std::optional<MainSettings> ReadMainSettings(platform::FileSystem& fs, const std
   s.SkipWindowsAutoRunPrograms = read(key::kSkipWindowsAutoRunPrograms, "1") != "0";
   s.AutoRemoveDoubles =
       s.SkipWindowsAutoRunPrograms && read(key::kAutoRemoveDoublesFromWindowsAutostart, "0") != "0";
-  s.InitialStartupTime = ToInt16(read(key::kInitialStartupTime, "20")).value_or(s.InitialStartupTime);
-  s.ProgramDelayDefault = ToInt16(read(key::kProgramDelayDefault, "2")).value_or(s.ProgramDelayDefault);
+  // Seconds cannot be negative: such a count reads as the default too, as it would show "+-5 sec."
+  // on every free row and start every program at once.
+  const auto seconds = [&](const char* key, const char* defaultValue, std::int16_t fallback) {
+    const std::optional<std::int16_t> value = ToInt16(read(key, defaultValue));
+    return value && *value >= 0 ? *value : fallback;
+  };
+  s.InitialStartupTime = seconds(key::kInitialStartupTime, "20", s.InitialStartupTime);
+  s.ProgramDelayDefault = seconds(key::kProgramDelayDefault, "2", s.ProgramDelayDefault);
   s.GenerateLogFile = read(key::kGenerateLogFile, "1") == "1";
   const std::optional<double> minimized = ToNumber(read(key::kStartMinimized, "0"));
   s.StartMinimized = minimized && *minimized != 0;

@@ -25,8 +25,8 @@ struct MainSettings {
 };
 
 // Reads the options from one read of the settings file. A number that does not convert to a
-// 16-bit integer reads as its default, as a missing key does: a countdown of "abc" must not start
-// every program at once. A missing file gives every default; nullopt when the file is there but
+// 16-bit integer, or a negative number of seconds, reads as its default, as a missing key does: a
+// countdown of "abc" must not start every program at once. A missing file gives every default; nullopt when the file is there but
 // cannot be read.
 std::optional<MainSettings> ReadMainSettings(platform::FileSystem& fs, const std::string& iniPath);
 

@@ -207,10 +207,42 @@ TEST_F(ConfirmTest, TheRunStartsWhileTheWindowIsOpenAndGoesByTheEntriesOwnSettin
   for (const auto& s : fakes.launcher.started) started.push_back(s.commandLine);
   EXPECT_EQ(started, (std::vector<std::string>{"C:\\P\\a.exe", "C:\\P\\c.exe"}));  // b.exe is disabled
   EXPECT_TRUE(f.sequencer.RunOver());
-  // The run moved the window on to the group it met next; nobody answered.
-  EXPECT_TRUE(Box().Visible());
-  EXPECT_EQ(Box().GetCurGroupNR(), 2);
+  // Nobody answered, and nothing is left to ask about: the window went with the list.
+  EXPECT_FALSE(Box().Loaded());
+  EXPECT_FALSE(f.ConfirmWindowOpen);
   EXPECT_EQ(f.startupList.At(1)->ConfirmState, storage::ConfirmState::Undecided);
+}
+
+// Once every entry of its group has been started or passed over, the question is moot: the window
+// moves on to the next group or closes, and an answer that comes late changes nothing started.
+TEST_F(ConfirmTest, TheWindowGoesWhenItsGroupIsDoneAndALateAnswerChangesNothingStarted) {
+  for (const char* file : {"a.exe", "b.exe", "c.exe", "d.exe"}) fakes.fileSystem.PutFile(std::string("C:\\P\\") + file, "MZ");
+  PutSettings({"InitialStartupTime=2"},
+              {"Program1=a.exe", "Program1Dir=C:\\P\\", "Program1StartupDelay=0", "Program1ConfirmMessageBoxNr=1",
+               "Program2=b.exe", "Program2Dir=C:\\P\\", "Program2StartupDelay=1", "Program2ConfirmMessageBoxNr=1",
+               "Program3=c.exe", "Program3Dir=C:\\P\\", "Program3StartupDelay=5",
+               "Program4=d.exe", "Program4Dir=C:\\P\\", "Program4StartupDelay=9", "Program4ConfirmMessageBoxNr=2"});
+  forms::Form1& f = Load();
+  clock->Watch(f.msgBoxForm);
+  ASSERT_EQ(Box().GetCurGroupNR(), 1);
+  Advance(3000);  // a.exe at 2000
+  EXPECT_EQ(Box().GetCurGroupNR(), 1);  // b.exe still waits
+  Advance(2000);  // b.exe at 4000: group 1 is done, group 2 comes next
+  ASSERT_EQ(fakes.launcher.started.size(), 2u);
+  EXPECT_EQ(Box().GetCurGroupNR(), 2);
+  EXPECT_EQ(Box().Caption(), "2 - Start?");
+
+  // A late "Skip all" for group 1 leaves its started programs alone.
+  f.SetConfirmStatus(1, storage::ConfirmState::SkipAll);
+  EXPECT_FALSE(Entry(1).Skip || Entry(2).Skip);
+  EXPECT_EQ(form->ListBoxExtended1.GetPicture2(1), Picture::Named("running"));
+  EXPECT_EQ(f.ListRowText1(1)->ForeColor(), ui::kGrey);
+
+  Box().Command2.RaiseClick();  // "Skip all" for group 2 while d.exe is ahead: it holds
+  EXPECT_TRUE(Entry(4).Skip);
+  EXPECT_FALSE(Box().Loaded());
+  Advance(20000);
+  EXPECT_EQ(fakes.launcher.started.size(), 3u);  // c.exe, never d.exe
 }
 
 TEST_F(ConfirmTest, TheSecondsFollowTheMainWindowAndAClickOnThemPausesAndResumes) {

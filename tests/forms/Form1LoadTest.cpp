@@ -25,7 +25,7 @@ TEST_F(Form1Test, FreshStartWritesTheDefaultFileBesideTheProgramAndCountsFrom30)
   EXPECT_EQ(f.settingsPanel.Text3.Text(), "2");
   EXPECT_EQ(f.settingsPanel.RunningPrgr.Value(), 1);  // the default file has CheckRunningProgramTasks=1
   EXPECT_EQ(f.settingsPanel.SkipRegistry.Value(), 0);
-  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  30");
   EXPECT_EQ(f.VersCaption.Caption(), "Vers. 1.3 Beta");
   EXPECT_EQ(f.editor.Text4.Text(), "0");
   EXPECT_FALSE(f.editor.Command9.Enabled());
@@ -130,15 +130,18 @@ TEST_F(Form1Test, SecondInstanceBringsTheFirstToTheFrontAndTouchesNothing) {
   EXPECT_FALSE(f.Visible());
 }
 
-TEST_F(Form1Test, CountdownShowsTheSecondsAndTheCaptionFromTheThirdTick) {
+TEST_F(Form1Test, CountdownShowsTheSecondsInTheLabelAndTheCaptionFromTheStart) {
   PutSettings({"InitialStartupTime=3"});
   forms::Form1& f = Load();
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  3");
   Advance(1000);
   EXPECT_EQ(f.Label1.Caption(), "2");
-  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  2");
   Advance(1000);
   EXPECT_EQ(f.Label1.Caption(), "1");
-  EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
+  f.Command4.RaiseClick();
+  EXPECT_EQ(f.Caption(), "Pause - Sequora 1.3 Beta  1");
+  f.Command4.RaiseClick();
   Advance(1000);
   EXPECT_EQ(f.Label1.Caption(), "0");
   EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  0");

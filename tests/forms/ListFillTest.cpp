@@ -41,7 +41,7 @@ TEST_F(ListFillTest, EveryEntryGetsARowWithItsTextsPicturesAndRunButton) {
   EXPECT_EQ(one.Label1.Caption(), "1");
   EXPECT_EQ(one.Text1.Text(), "C:\\P\\ p1.exe");
   EXPECT_EQ(one.Text1.ToolTipText(), "C:\\P\\p1.exe -x");
-  EXPECT_EQ(one.Text2.Text(), "+3 sec.");
+  EXPECT_EQ(RowOf(7).Text2.Text(), "+2 sec.");  // the default delay
   EXPECT_EQ(one.Text1.ForeColor(), ui::kBlack);
   EXPECT_EQ(one.Picture1.Picture(), Pic("program"));
   EXPECT_EQ(one.Picture2.Picture(), Pic("enabled"));
@@ -108,19 +108,58 @@ TEST_F(ListFillTest, HideDisabledLeavesWhatWillStartAndWhatAGroupDecided) {
   EXPECT_TRUE(fakes.dialogs.shown.empty());
 }
 
+// The seconds stand red in the current entry's row, from the first moment and through every
+// rebuild (a pause keeps its "PAUSE" there); a pass-over moves them, the highlight and the label
+// to the next program together and marks the one passed over.
 TEST_F(ListFillTest, TheCountdownStandsRedInTheCurrentEntrysRowOnly) {
   FiveEntries({"InitialStartupTime=5"});
   forms::Form1& f = Load();
+  EXPECT_EQ(RowOf(1).Text2.Text(), "5");
   Advance(1000);
   EXPECT_EQ(RowOf(1).Text2.Text(), "4");
   EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kRed);
-  EXPECT_EQ(RowOf(2).Text2.Text(), "+2 sec.");
-  EXPECT_EQ(RowOf(2).Text2.ForeColor(), ui::kBlack);
-  f.AddToExtendedList(1, false);  // a refilled row shows its delay again
-  EXPECT_EQ(RowOf(1).Text2.Text(), "+3 sec.");
-  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kBlack);
+  EXPECT_EQ(RowOf(3).Text2.Text(), "+2 sec.");
+  EXPECT_EQ(RowOf(3).Text2.ForeColor(), ui::kBlack);
+  EXPECT_EQ(RowOf(2).Text2.ForeColor(), ui::kGrey);  // disabled: its delay is not waited
 
+  f.Command4.RaiseClick();  // pause
+  f.HideEmptyCheck.SetValue(1);  // a rebuild
+  EXPECT_EQ(RowOf(1).Text2.Text(), "PAUSE");
+  f.AddToExtendedList(1, false);
+  EXPECT_EQ(RowOf(1).Text2.Text(), "PAUSE");
+  f.Command4.RaiseClick();
+
+  f.Command12.RaiseClick();  // pass over entry 1: entry 3 is next (2 is disabled)
+  EXPECT_EQ(f.Label2.Caption(), "Next -> (3) p3.exe");
+  EXPECT_EQ(RowOf(3).Text2.Text(), f.Label1.Caption());
+  EXPECT_EQ(RowOf(3).Text2.ForeColor(), ui::kRed);
+  EXPECT_EQ(RowOf(3).Text1.BackColor(), ui::kButtonFace);  // highlighted
+  EXPECT_EQ(List().GetIndex(), 2);
+  EXPECT_EQ(RowOf(1).Picture2.Picture(), Pic("skip"));
+  EXPECT_EQ(RowOf(1).Picture2.ToolTipText(), "Passed over in this run");
+  EXPECT_EQ(RowOf(1).Text2.Text(), "+3 sec.");
+  EXPECT_EQ(RowOf(1).Text1.ForeColor(), ui::kGrey);
+  EXPECT_EQ(RowOf(1).Text2.ForeColor(), ui::kGrey);
   EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+// What the rows tell before the run: the delay it will wait, the file it cannot find, and a
+// program run by hand, at once.
+TEST_F(ListFillTest, RowsShowTheDelayTheRunWaitsAMissingFileAndAProgramRunByHand) {
+  Settings({"ProgramDelayDefault=4"},
+           {Entry(1, "p1.exe", 1), Entry(2, "gone.exe", 1), Entry(3, "p3.exe", -7)});
+  fakes.fileSystem.RemoveFile(P("gone.exe"));
+  forms::Form1& f = Load();
+  EXPECT_EQ(RowOf(3).Text2.Text(), "+4 sec.");
+  EXPECT_EQ(RowOf(2).Picture2.Picture(), Pic("warning"));
+  EXPECT_EQ(RowOf(2).Picture2.ToolTipText(), "Program file not found: C:\\P\\gone.exe");
+  EXPECT_EQ(RowOf(3).Picture2.Picture(), Pic("enabled"));
+
+  List().UserClick(f.ListRowOfEntry(2), controls::RowElement::Command1);  // Yes
+  ASSERT_EQ(Started(), std::vector<std::string>{P("p3.exe")});
+  EXPECT_EQ(RowOf(3).Picture2.Picture(), Pic("running"));  // before its window shows
+  EXPECT_EQ(RowOf(3).Picture2.ToolTipText(), "Started in this run");
+  EXPECT_EQ(f.ListRowOfEntry(0), f.ListBoxExtended1.SelectedRow());  // the current entry stays selected
 }
 
 TEST_F(ListFillTest, UnderHideEmptyACurrentEntryWithoutARowShowsTheCountdownInNoRow) {

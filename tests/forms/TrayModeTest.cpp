@@ -26,7 +26,7 @@ TEST_F(TrayModeTest, SystemTrayOnHidesTheWindowBehindAnIconTippedWithTheCaption)
   EXPECT_FALSE(f.Visible());
   EXPECT_TRUE(f.Loaded());
   ASSERT_NE(Icon(), nullptr);
-  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta");
+  EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta  20");
   EXPECT_EQ(f.systemTray.TargetForm, &f);
   EXPECT_FALSE(f.systemTray.MenuOnRightClick);
   EXPECT_EQ(f.systemTray.MenuString, "");
@@ -58,6 +58,26 @@ TEST_F(TrayModeTest, AClickOnTheIconBringsTheWindowBack) {
   f.AttachView(nullptr);
   EXPECT_EQ(Icon(), nullptr);
   EXPECT_FALSE(f.systemTray.Loaded());
+}
+
+// Minimised in tray mode, the window goes to the icon only: no taskbar button beside it.
+TEST_F(TrayModeTest, MinimisingInTrayModeHidesTheWindowBehindItsIcon) {
+  forms::Form1& f = LoadInTray();
+  fakes.tray.SendMouseMessage(514);  // back from the icon
+  ASSERT_TRUE(f.Visible());
+  ASSERT_EQ(Icon(), nullptr);
+  f.RaiseStateChanged(ui::WindowState::Minimized);  // the user minimised it
+  EXPECT_FALSE(f.Visible());
+  ASSERT_NE(Icon(), nullptr);
+  fakes.tray.SendMouseMessage(514);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.State(), ui::WindowState::Normal);
+
+  PutSettings({"SystemTray=0"});  // without tray mode it stays on the taskbar
+  forms::Form1& g = Load();
+  g.RaiseStateChanged(ui::WindowState::Minimized);
+  EXPECT_TRUE(g.Visible());
+  EXPECT_EQ(Icon(), nullptr);
 }
 
 TEST_F(TrayModeTest, TrayModeOffRemovesTheIconAndShowsTheWindow) {

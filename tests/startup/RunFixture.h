@@ -123,7 +123,6 @@ class RunTest : public FakeMachine {
     parts->run.SetCountdown(settings.InitialStartupTime);
     v.ShowStatus(1, parts->list.Rebuild(1));
     parts->run.SetBaseCaption("Sequora 1.3 Beta");
-    v.caption = "Sequora 1.3 Beta";
     v.countdown.Tick = [this] { parts->run.Tick(startup::RunTimer::Countdown); };
     v.wait.Tick = [this] { parts->run.Tick(startup::RunTimer::Wait); };
     clock = std::make_unique<ManualClock>();

@@ -12,9 +12,10 @@ using Confirm = storage::ConfirmState;
 TEST_F(RunTest, ACountdownOfThreeShowsTwoOneZeroAndStartsTheRunAtTheThirdTick) {
   Settings({"InitialStartupTime=3"}, {Entry(1, "a.exe", 5)});
   startup::Sequencer& run = Start();
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta  3");  // the count from the start, not from the third tick
   Advance(2000);
   EXPECT_EQ(View().seconds, (std::vector<std::string>{"3", "2", "1"}));
-  EXPECT_EQ(View().caption, "Sequora 1.3 Beta");  // the first two ticks leave it alone
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta  1");
   EXPECT_EQ(run.Phase(), RunPhase::Countdown);
 
   Advance(1000);
@@ -43,15 +44,22 @@ TEST_F(RunTest, ADelayOfZeroWaitsOneTickAndADelayOfFiveSixTicks) {
   EXPECT_EQ(View().finished, 1);
 }
 
-TEST_F(RunTest, TheLabelsOfAWaitCountDownAndGrowADotPerPass) {
-  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 2)});
+TEST_F(RunTest, TheWaitCountsDownAndItsLineCyclesOneToThreeDotsBehindTheName) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 90)});
   Start();
   Advance(1000);
   EXPECT_EQ(View().next, "Next -> (1) a.exe.");
   Advance(1000);
-  EXPECT_EQ(View().seconds.back(), "1");
+  EXPECT_EQ(View().seconds.back(), "89");
   EXPECT_EQ(View().next, "Next -> (1) a.exe..");
-  EXPECT_EQ(View().caption, "1 Next -> (1) a.exe");
+  EXPECT_EQ(View().caption, "89 Next -> (1) a.exe");
+  Advance(1000);
+  EXPECT_EQ(View().next, "Next -> (1) a.exe...");
+  Advance(1000);
+  EXPECT_EQ(View().next, "Next -> (1) a.exe.");
+  Advance(60000);  // a minute on: the line has not grown
+  EXPECT_LE(View().next.size(), std::string("Next -> (1) a.exe...").size());
+  EXPECT_EQ(View().next.substr(0, 17), "Next -> (1) a.exe");
 }
 
 TEST_F(RunTest, PauseAndResumeDuringTheCountdown) {
@@ -61,7 +69,7 @@ TEST_F(RunTest, PauseAndResumeDuringTheCountdown) {
   run.PAUSE_SWITCH();
   EXPECT_TRUE(View().paused);
   EXPECT_EQ(View().seconds.back(), "PAUSE");
-  EXPECT_EQ(View().caption, "Pause - Sequora 1.3 Beta");
+  EXPECT_EQ(View().caption, "Pause - Sequora 1.3 Beta  3");
   EXPECT_TRUE(run.Paused());
   EXPECT_FALSE(View().countdown.Enabled() || View().wait.Enabled());
   Advance(30000);
@@ -70,7 +78,7 @@ TEST_F(RunTest, PauseAndResumeDuringTheCountdown) {
   run.PAUSE_SWITCH();
   EXPECT_FALSE(View().paused);
   EXPECT_EQ(View().seconds.back(), "Resume..");
-  EXPECT_EQ(View().caption, "Sequora 1.3 Beta");
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta  3");
   EXPECT_FALSE(run.Paused());
   EXPECT_TRUE(View().countdown.Enabled() && View().wait.Enabled() && View().startNow);
   Advance(2000);
@@ -139,49 +147,84 @@ TEST_F(RunTest, CutShortDuringAWaitLaunchesAtOnce) {
   EXPECT_EQ(TimeOfStart(2, 5000), 4000);  // the next wait's first pass ends at the next tick
 }
 
-TEST_F(RunTest, CutShortWhilePausedOnlyEndsTheCountdown) {
-  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 3)});
+// While paused "start now" is disabled, and nothing of the countdown or of a wait is dropped.
+TEST_F(RunTest, StartNowWaitsForTheResumeAndNeverHalfDropsACountdownOrADelay) {
+  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 3), Entry(2, "b.exe", 4)});
   startup::Sequencer& run = Start();
+  Advance(2000);
   run.PAUSE_SWITCH();
-  run.StartNextNow();
-  EXPECT_EQ(run.Countdown(), 0);
-  EXPECT_FALSE(run.AbortWait());
   EXPECT_FALSE(View().startNow);
+  run.StartNextNow();  // a click that came anyway
+  EXPECT_EQ(run.Countdown(), 8);
+  EXPECT_FALSE(run.AbortWait());
   run.PAUSE_SWITCH();
   EXPECT_TRUE(View().startNow);
-  // Run at 1000; the wait timer has run since the resume, so the first pass ends at once: 1000 to 4000.
-  EXPECT_EQ(TimeOfStart(1, 10000), 4000);
+  // Eight more seconds; then a.exe's own three: four passes, the first ending with the wait
+  // timer's tick of the same moment.
+  EXPECT_EQ(TimeOfStart(1, 20000), 13000);
+
+  Advance(1500);  // b.exe's wait
+  run.PAUSE_SWITCH();
+  run.StartNextNow();
+  Advance(10000);
+  EXPECT_EQ(Started().size(), 1u);
+  run.PAUSE_SWITCH();  // at 24500: the wait is taken up again whole, five passes from 25500 on
+  EXPECT_EQ(TimeOfStart(2, 20000), 29500);
 }
 
-TEST_F(RunTest, PassOverDuringTheCountdownMovesTheStartAndTheCountdownToTheChosenEntry) {
-  Settings({"InitialStartupTime=10"}, {Entry(1, "a.exe", 2), Entry(2, "b.exe", 3, {"Disabled=1"}),
+// Passing over during the countdown: the next program is marked passed over, everything the
+// window shows of the next program moves on together, and the countdown goes on.
+TEST_F(RunTest, PassOverDuringTheCountdownMarksTheProgramAndTheCountdownGoesOn) {
+  Settings({"InitialStartupTime=20"}, {Entry(1, "a.exe", 2), Entry(2, "b.exe", 3, {"Disabled=1"}),
                                        Entry(3, "c.exe", 4), Entry(4, "d.exe", 0)});
   startup::Sequencer& run = Start();
+  Advance(3000);
   run.SkipNext();
   EXPECT_EQ(run.CurrentEntry(), 3);
-  EXPECT_TRUE(E(1).Done && E(2).Done);
-  EXPECT_FALSE(E(3).Done);
+  EXPECT_EQ(View().skipped, std::vector<int>{1});
+  EXPECT_EQ(parts->list.StatusOf(1).code, startup::EntryStatusCode::PassedOver);
   EXPECT_EQ(View().next, "Next -> (3) c.exe");
-  EXPECT_EQ(View().caption, "Next -> (3) c.exe");
-  EXPECT_EQ(run.Countdown(), 4);
-  EXPECT_EQ(View().statusText.find("a.exe"), std::string::npos);  // the view starts at entry 2
-  EXPECT_NE(View().statusText.find("<->  -->C:\\P\\b.exe  <--  <disabled>"), std::string::npos);
-  EXPECT_EQ(TimeOfStart(1, 20000), 9000);  // run at 4000, then five ticks
-  Advance(5000);
-  EXPECT_EQ(Started(), (std::vector<std::string>{P("c.exe"), P("d.exe")}));
-  EXPECT_EQ(View().finished, 1);
+  EXPECT_EQ(View().caption, "Sequora 1.3 Beta  17");
+  EXPECT_EQ(run.Countdown(), 17);  // not the next program's delay
+  EXPECT_EQ(View().statusFirst, 3);  // the rows: highlight and countdown on the next program
+  Advance(1000);
+  EXPECT_EQ(View().seconds.back(), "16");
+
+  run.PAUSE_SWITCH();
+  run.SkipNext();  // paused: the caption keeps saying so
+  EXPECT_EQ(View().next, "Next -> (4) d.exe");
+  EXPECT_EQ(View().caption, "Pause - Sequora 1.3 Beta  16");
+  run.PAUSE_SWITCH();
+  EXPECT_EQ(TimeOfStart(1, 30000), 20000);  // the rest of the countdown, then d.exe's one pass
+  EXPECT_EQ(Started(), std::vector<std::string>{P("d.exe")});
 }
 
-TEST_F(RunTest, PassOverDuringAWaitLaunchesTheChosenEntryWhenTheWaitEnds) {
-  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3), Entry(2, "b.exe", 1), Entry(3, "c.exe", 0)});
+TEST_F(RunTest, PassOverDuringAWaitStartsTheNextProgramsOwnDelay) {
+  Settings({"InitialStartupTime=1"}, {Entry(1, "a.exe", 3), Entry(2, "b.exe", 5), Entry(3, "c.exe", 0)});
   startup::Sequencer& run = Start();
-  Advance(1500);
+  Advance(2500);  // a.exe at 2 of 3
   run.SkipNext();
-  EXPECT_EQ(View().next, "Next -> (2) b.exe");
-  EXPECT_EQ(TimeOfStart(1, 10000), 5000);  // a.exe's wait runs on unchanged
+  EXPECT_EQ(View().seconds.back(), "5");  // b.exe's own delay, not the 2 left of a.exe's
+  EXPECT_EQ(View().next, "Next -> (2) b.exe.");
+  EXPECT_EQ(View().caption, "5 Next -> (2) b.exe");
+  EXPECT_EQ(View().statusFirst, 2);
+  EXPECT_TRUE(E(1).Skip);
+  EXPECT_EQ(TimeOfStart(1, 20000), 8000);  // six ticks from 3000 on
   EXPECT_EQ(Started(), std::vector<std::string>{P("b.exe")});
-  EXPECT_EQ(TimeOfStart(2, 10000), 6000);
-  EXPECT_EQ(Started()[1], P("c.exe"));
+
+  // Paused in c.exe's wait: the pass-over shows at once; the run goes on from d.exe on resume.
+  Settings({"InitialStartupTime=1"}, {Entry(1, "c.exe", 3), Entry(2, "d.exe", 2)});
+  startup::Sequencer& again = Start();
+  Advance(1500);
+  again.PAUSE_SWITCH();
+  again.SkipNext();
+  EXPECT_EQ(View().next, "Next -> (2) d.exe");
+  EXPECT_EQ(View().caption, "Pause - Next -> (2) d.exe");
+  EXPECT_EQ(View().seconds.back(), "PAUSE");
+  Advance(10000);
+  again.PAUSE_SWITCH();  // at 11500
+  EXPECT_EQ(TimeOfStart(2, 20000), 14500);  // restarted at d.exe by the tick at 12500: three passes
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("b.exe"), P("d.exe")}));  // never c.exe
 }
 
 TEST_F(RunTest, PassOverWithNothingLeftEndsTheRun) {
@@ -447,7 +490,7 @@ TEST_F(RunTest, ClosingTheEndNoticeEndsAtOnceAndAClickOpensTheLogWhenSomethingWe
   Advance(2000);
   ASSERT_EQ(View().endNotices.size(), 1u);
   EXPECT_EQ(View().endNotices[0],
-            "Startup list done: no program was started.\nSome did not go as planned: click here to see the log.");
+            "Startup list done: no program was started.\n1 program could not be started: click here to see the log.");
   run.EndNoticeClosed(true);
   EXPECT_EQ(fakes.launcher.notepadFiles, std::vector<std::string>{paths.LogPath});
   EXPECT_EQ(View().finished, 1);
@@ -474,4 +517,66 @@ TEST_F(RunTest, APassOverWhilePausedThatEndsTheListStillEndsTheProgram) {
   Advance(15000);
   EXPECT_EQ(View().finished, 1);
   EXPECT_TRUE(Started().empty());
+}
+
+// ---- What the settings file holds, as the run takes it ----------------------------------------
+
+// A delay or group that is not one goes by the default: what the rows and the confirmation show is
+// what the run does.
+TEST_F(RunTest, NumbersThatAreNotNumbersGoByTheDefaults) {
+  for (const char* file : {"a.exe", "b.exe", "c.exe", "d.exe"}) fakes.fileSystem.PutFile(P(file), "MZ");
+  PutSettings({"InitialStartupTime=1", "ProgramDelayDefault=-5"},
+              {"Program1=a.exe", "Program1Dir=C:\\P\\", "Program1StartupDelay=xyz",
+               "Program2=b.exe", "Program2Dir=C:\\P\\", "Program2StartupDelay=99999999999",
+               "Program3=c.exe", "Program3Dir=C:\\P\\", "Program3StartupDelay=-5", "Program3ConfirmMessageBoxNr=500",
+               "Program4=d.exe", "Program4Dir=C:\\P\\", "Program4StartupDelay=", "Program4ConfirmMessageBoxNr=1"});
+  startup::Sequencer& run = Start();
+  EXPECT_EQ(settings.ProgramDelayDefault, 2);  // a negative default is the built-in one
+  EXPECT_EQ(parts->list.GroupLines(1), std::vector<std::string>{"Prg.4  d.exe (+2 sec)"});
+  EXPECT_EQ(parts->list.NextUndecidedGroupEntry(1), 4);  // 500 is no group
+  EXPECT_EQ(E(3).ConfirmMessageBoxNr, -1);
+  // Each waits two seconds: three passes.
+  EXPECT_EQ(TimeOfStart(1, 10000), 4000);
+  EXPECT_EQ(TimeOfStart(2, 10000), 7000);
+  EXPECT_EQ(TimeOfStart(3, 10000), 10000);
+  EXPECT_EQ(TimeOfStart(4, 10000), 13000);
+  EXPECT_EQ(View().Confirmations(3, 500), 0);
+  EXPECT_EQ(run.Phase(), RunPhase::Ended);
+}
+
+// The program field with no folder starts what it names; what cannot start is logged, and the
+// end notice counts it.
+TEST_F(RunTest, WhatCannotStartIsLoggedAndTheEndNoticeCountsIt) {
+  fakes.fileSystem.PutFile("C:\\windows\\system32\\winver.exe", "MZ");
+  PutSettings({"InitialStartupTime=1", "ProgramDelayDefault=0"},
+              {"Program3=a.exe", "Program3Dir=C:\\P\\", "Program4=C:\\windows\\system32\\winver.exe",
+               "Program5=gone.exe", "Program5Dir=C:\\P\\", "Program6Dir=C:\\P\\", "Program7=b.exe",
+               "Program7Dir=C:\\P\\"});
+  for (const char* file : {"a.exe", "b.exe"}) fakes.fileSystem.PutFile(P(file), "MZ");
+  startup::Sequencer& run = Start();
+  View().noticeShown = true;
+  Advance(10000);
+  EXPECT_EQ(Started(), (std::vector<std::string>{P("a.exe"), "C:\\windows\\system32\\winver.exe", P("b.exe")}));
+  EXPECT_EQ(fakes.launcher.started[1].folder, "C:\\windows\\system32\\");
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"Error: File not found - C:\\P\\gone.exe",
+                                                 "Prog. Nr.6 Not started:\r\n  C:\\P\\\r\n"
+                                                 "  -> No program file is given. Program skipped!"}));
+  EXPECT_EQ(View().endNotices, std::vector<std::string>{"Startup list done: 3 programs started.\n"
+                                                         "2 programs could not be started: click here to see the log."});
+  EXPECT_EQ(run.Phase(), RunPhase::Ending);
+}
+
+// Started by hand before the run comes to it (or during its wait): shown as running, not started
+// again, not logged as found running.
+TEST_F(RunTest, AnEntryStartedInThisRunIsNotStartedAgain) {
+  Settings({"InitialStartupTime=1", "CheckRunningProgramTasks=1"},
+           {Entry(1, "a.exe", 2), Entry(2, "b.exe", 0), Entry(3, "c.exe", 0)});
+  Start();
+  Advance(1500);  // a.exe's wait
+  for (int n : {1, 2}) E(n).Started = true;
+  EXPECT_EQ(parts->list.StatusOf(2).code, startup::EntryStatusCode::Running);
+  Advance(10000);
+  EXPECT_EQ(Started(), std::vector<std::string>{P("c.exe")});
+  EXPECT_EQ(LogText(), "");
+  EXPECT_TRUE(E(3).Started);
 }

@@ -38,14 +38,13 @@ TEST_F(StatusViewTest, TheViewListsTheEntriesFromItsArgumentOnUnderAHeadWithTheC
   EXPECT_EQ(Rebuild(102).text, Head(0, 0));
 }
 
-TEST_F(StatusViewTest, MarkersForConfirmedDisabledSkippedRunningAndFolderlessEntries) {
+TEST_F(StatusViewTest, MarkersForConfirmedDisabledSkippedAndRunningEntries) {
   fakes.processes.AddRunningProgram("p2.exe", "Two");
   Settings({"CheckRunningProgramTasks=1"},
            {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2, {"Disabled=1"}),
-            Entry(4, "p4.exe", 2, {"Disabled=1"}), Entry(5, "p5.exe", 2), Entry(6, "p6.exe", 2),
-            {"Program7=p7.exe"}});
+            Entry(4, "p4.exe", 2, {"Disabled=1"}), Entry(5, "p5.exe", 2), Entry(6, "p6.exe", 2)});
   Start();
-  parts->list.RunPaths[7] = {"C:\\Old\\", "old.exe", ""};  // what an entry held before it lost its folder
+  parts->list.RunPaths[7] = {"C:\\Old\\", "old.exe", ""};  // what a slot held before it was emptied
   E(3).ConfirmState = Confirm::RunAll;
   E(5).ConfirmState = Confirm::SkipAll;
   E(5).Skip = true;
@@ -85,4 +84,27 @@ TEST_F(StatusViewTest, ARebuildOf101EntriesTakesOneReadOneSnapshotAndOneWindowEn
   EXPECT_EQ(view.left, 100);
   EXPECT_EQ(view.disabled, 1);
   EXPECT_TRUE(view.status[7].skip);
+}
+
+// A whole path in the program field with no folder is split as the paste box splits a command
+// line; what still cannot start says why, in the status the row shows.
+TEST_F(StatusViewTest, AProgramFieldWithoutAFolderIsSplitAndWhatCannotStartSaysWhy) {
+  fakes.fileSystem.PutFile("C:\\Program Files\\Tool\\app.exe", "MZ");
+  PutSettings({}, {"Program1=C:\\Program Files\\Tool\\app.exe -x", "Program1Param=-y",
+                   "Program2=gone.exe", "Program2Dir=C:\\P\\",
+                   "Program3Dir=C:\\P\\",
+                   "Program4=notepad.exe",
+                   "Program5=gone.exe", "Program5Dir=C:\\P\\", "Program5Disabled=1"});
+  Start();
+  const startup::StatusView view = Rebuild(1);
+  EXPECT_EQ(parts->list.RunPaths[1], (startup::RunPathRow{"C:\\Program Files\\Tool\\", "app.exe", "-x -y"}));
+  EXPECT_NE(view.text.find("\r\n1: C:\\Program Files\\Tool\\app.exe -x -y\r\n"), std::string::npos) << view.text;
+  EXPECT_EQ(view.status[1].warning, "");
+  EXPECT_FALSE(view.status[1].skip);
+  EXPECT_EQ(view.status[2].warning, "Program file not found: C:\\P\\gone.exe");
+  EXPECT_EQ(view.status[3].warning, "No program file is given.");
+  EXPECT_EQ(view.status[4].warning, "Program file not found: C:\\Sequora\\notepad.exe");
+  EXPECT_FALSE(view.status[2].skip || view.status[3].skip || view.status[4].skip);  // the run tries them
+  EXPECT_EQ(view.status[5].warning, "");  // disabled: it will not be tried
+  EXPECT_EQ(parts->list.StatusOf(2).warning, view.status[2].warning);
 }

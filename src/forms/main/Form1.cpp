@@ -7,6 +7,7 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
   OnLoad = [this] { Form_Load(); };
   OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
   OnUnload = [this] { Form_Unload(); };
+  OnResize = [this] { Form_Resize(); };
   Command1.Click = [this] { Command1_Click(); };
   Timer1.Tick = [this] { sequencer.Tick(startup::RunTimer::Countdown); };
   Timer2.Tick = [this] { sequencer.Tick(startup::RunTimer::Wait); };

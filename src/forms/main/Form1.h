@@ -20,7 +20,8 @@
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
 //   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
-//             "groupask", "groupyes", "groupno", "groupdefault" the status pictures of a list row
+//             "skip", "warning", "groupask", "groupyes", "groupno", "groupdefault" the status
+//             pictures of a list row
 #include <array>
 #include <string>
 
@@ -130,6 +131,8 @@ class Form1 : public ui::Form,
   bool ShowNextConfirmDialog() override;
   void SetConfirmStatus(int group, storage::ConfirmState state) override;
   void SetConfirmMessageVisible(bool visible) override { ConfirmWindowOpen = visible; }
+  // Closes the confirmation (or moves it on) when its group has nothing left to start.
+  void ConfirmationStillNeeded();
   std::string GroupText(int group) override;
   std::string SecondsText() override { return Label1.Caption(); }
   ui::Colour SecondsColour() override { return Label1.ForeColor(); }
@@ -138,6 +141,7 @@ class Form1 : public ui::Form,
   // Notification area (Form1Tray.cpp), with the window systemTray: with `hide` the window goes
   // behind the icon; with tray mode off the icon goes and the window shows.
   void SetTrayMode(bool hide);
+  void Form_Resize();
   void ChangeToolTipText(const std::string& text);
   void RemoveTrayIcon();
 
@@ -192,9 +196,11 @@ class Form1 : public ui::Form,
   const Picture PauseTmpPix = Picture::Named("pause");
   const Picture PlayTmpPix = Picture::Named("play");
   // Status pictures of the list rows. DisableIconList: will start, will not start, already
-  // running. Question, by the group's ConfirmState: undecided, "&Run all", "&Skip all", "&Defaults".
-  const std::array<Picture, 3> DisableIconList{Picture::Named("enabled"), Picture::Named("disabled"),
-                                               Picture::Named("running")};
+  // running (or started in this run), passed over by the user, will fail (no such program file).
+  // Question, by the group's ConfirmState: undecided, "&Run all", "&Skip all", "&Defaults".
+  const std::array<Picture, 5> DisableIconList{Picture::Named("enabled"), Picture::Named("disabled"),
+                                               Picture::Named("running"), Picture::Named("skip"),
+                                               Picture::Named("warning")};
   const std::array<Picture, 4> Question{Picture::Named("groupask"), Picture::Named("groupyes"),
                                        Picture::Named("groupno"), Picture::Named("groupdefault")};
   const Picture EmptyPix;

@@ -31,8 +31,18 @@ bool Form1::ShowNextConfirmDialog() {
 }
 
 void Form1::SetConfirmStatus(int group, storage::ConfirmState state) {
-  startupList.SetConfirmState(group, state);
+  // What the run has started or passed over stays as it is: an answer comes too late for it.
+  startupList.SetConfirmState(group, state, sequencer.CurrentEntry());
   FillText1Text();
+}
+
+// The question is moot once the run has started or passed over every entry of its group: the
+// window goes on to the next group not yet asked, or closes.
+void Form1::ConfirmationStillNeeded() {
+  if (!msgBoxForm.Loaded()) return;
+  const int group = msgBoxForm.GetCurGroupNR();
+  if (group < 1 || (!sequencer.RunOver() && startupList.GroupHasEntryToCome(group, sequencer.CurrentEntry()))) return;
+  if (sequencer.RunOver() || !ShowNextConfirmDialog()) msgBoxForm.Unload();
 }
 
 std::string Form1::GroupText(int group) { return editor.QuestionCombo.List(group - 1); }

@@ -15,13 +15,15 @@ void Form1::RunCurrentBtn_Click() {
 }
 
 void Form1::E_ListBox_Button1_Click(int row) {
-  storage::ProgramEntry* entry = row >= 0 ? startupList.At(row + 1) : nullptr;
+  const int n = row + 1;
+  storage::ProgramEntry* entry = row >= 0 ? startupList.At(n) : nullptr;
   if (!entry) return;
   if (platform_.dialogs.MsgBox("Run Program " + entry->Program, "Run Program",
                                platform::msgbox::kYesNo | platform::msgbox::kQuestion) != platform::msgbox::kAnswerYes)
     return;
-  launcher.LaunchProgram({entry->Dir, entry->Program, entry->Param, startup::ShowStateFor(entry->Minimized)});
-  entry->Done = true;
+  // Started: shown as running at once (its window may take a while), and the run leaves it alone.
+  // A start that failed is logged, and the run tries again when it comes to the entry.
+  if (launcher.LaunchProgram(startupList.CallOf(n)).started) entry->Started = entry->Done = true;
   FillText1Text();
 }
 

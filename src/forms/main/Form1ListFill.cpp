@@ -2,9 +2,9 @@
 // one entry, looking rows up, and the countdown shown in the current entry's row.
 //
 // Row layout, left to right: the entry number (Label1), the icon (Picture1), the start state
-// (Picture2, a click switches the entry on or off), the delay (Text2), folder and program (Text1),
-// the group state (Picture3, a click opens the group set-up) and the run button (Command1). The
-// check boxes and the second button are not shown.
+// (Picture2, a click switches the entry on or off), the delay the run will wait (Text2), folder
+// and program (Text1), the group state (Picture3, a click opens the group set-up) and the run
+// button (Command1). The check boxes and the second button are not shown.
 #include <string>
 
 #include "forms/main/Form1.h"
@@ -15,7 +15,7 @@ namespace sequora::forms {
 namespace {
 
 // Which picture of the image lists stands for a state.
-enum StartPicture { kWillStart = 0, kWillNotStart = 1, kAlreadyRunning = 2 };
+enum StartPicture { kWillStart = 0, kWillNotStart = 1, kAlreadyRunning = 2, kPassedOver = 3, kWillFail = 4 };
 constexpr int kNumberWidth = 390;  // twips: "101" and a margin
 
 std::string GroupToolTip(const storage::ProgramEntry& entry) {
@@ -25,13 +25,7 @@ std::string GroupToolTip(const storage::ProgramEntry& entry) {
 
 }  // namespace
 
-void Form1::FillExtendedList(int selectEntry) {
-  std::array<startup::EntryStatus, 102> status;
-  const startup::ProcessScan scan(platform_.processes);
-  for (int n = storage::ProgramList::kFirst; n <= storage::ProgramList::kLast; ++n)
-    status[n] = startup::CheckIfProgrammIsDisabled(startupList.ProgramList, n, scan, settings_.CheckRunningProgramTasks);
-  FillExtendedList(selectEntry, status);
-}
+void Form1::FillExtendedList(int selectEntry) { FillExtendedList(selectEntry, startupList.Statuses()); }
 
 void Form1::FillExtendedList(int selectEntry, const std::array<startup::EntryStatus, 102>& status) {
   controls::ListBoxExtended& list = ListBoxExtended1;
@@ -52,10 +46,14 @@ void Form1::FillExtendedList(int selectEntry, const std::array<startup::EntrySta
   if (ListRowOfEntry(target) < 0) target = selectedBefore;
   if (ListRowOfEntry(target) < 0) target = list.GetListCount() > 0 ? list.EntryOfRow(0) : -1;
   if (target >= 0) list.Set_ListIndex(target, true);
+  // The current row keeps what Label1 shows (the seconds, or "PAUSE"), not its delay.
+  ShowCountdownInRow();
 }
 
 void Form1::AddToExtendedList(int n, bool redraw) {
-  if (n >= storage::ProgramList::kFirst && startupList.At(n)) AddToExtendedList(n, redraw, startupList.StatusOf(n));
+  if (n < storage::ProgramList::kFirst || !startupList.At(n)) return;
+  AddToExtendedList(n, redraw, startupList.StatusOf(n));
+  if (n == sequencer.CurrentEntry()) ShowCountdownInRow();
 }
 
 void Form1::AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status) {
@@ -68,14 +66,22 @@ void Form1::AddToExtendedList(int n, bool redraw, const startup::EntryStatus& st
   if (OnlyActiveCheck.Value() == 1 && status.skip && entry->ConfirmState == storage::ConfirmState::Undecided)
     text1.clear();
 
-  const Picture& startState = startup::IsRunning(status.code) && status.skip ? DisableIconList[kAlreadyRunning]
-                                  : status.skip                               ? DisableIconList[kWillNotStart]
-                                                                              : DisableIconList[kWillStart];
+  StartPicture state = kWillStart;
+  if (startup::IsRunning(status.code) && status.skip)
+    state = kAlreadyRunning;
+  else if (status.code == startup::EntryStatusCode::PassedOver)
+    state = kPassedOver;
+  else if (status.skip)
+    state = kWillNotStart;
+  else if (!status.warning.empty())
+    state = kWillFail;
+  const Picture& startState = DisableIconList[state];
   const bool hasGroup = entry->ConfirmMessageBoxNr > 0;
   const auto groupState = static_cast<std::size_t>(entry->ConfirmState);
   const Picture icon = freeSlot ? EmptyPix : ProgramIconList(n);
   const int controlEntry = n - 1;
-  ListBoxExtended1.Add_NewListentry(controlEntry, text1, "+" + entry->StartupDelay + " sec.", "Check1", "Check2", "",
+  const std::string delay = "+" + std::to_string(storage::DelaySeconds(*entry, settings_.ProgramDelayDefault)) + " sec.";
+  ListBoxExtended1.Add_NewListentry(controlEntry, text1, delay, "Check1", "Check2", "",
                                     "Btn2", icon, freeSlot ? EmptyPix : startState,
                                     !freeSlot && hasGroup ? Question[groupState] : EmptyPix,
                                     std::to_string(n), redraw);
@@ -83,9 +89,12 @@ void Form1::AddToExtendedList(int n, bool redraw, const startup::EntryStatus& st
   // An entry left without a row (blank under the filters) has nothing more to set: the element
   // calls below would report it as an index error.
   if (ListRowOfEntry(controlEntry) < 0) return;
-  e_ListBox_SetTextDisabled(controlEntry, status.skip || entry->Skip);
-  // The delay again, not a countdown that stood there: black until Label1 changes next.
-  if (ui::TextBox* delay = ListBoxExtended1.Get_ControlText(2, controlEntry)) delay->SetForeColor(ui::kBlack);
+  const bool passedOver = status.skip || entry->Skip;
+  e_ListBox_SetTextDisabled(controlEntry, passedOver);
+  // The delay again, not a countdown that stood there (the list fill puts that back in the
+  // current row); grey, as the program is, where the run will not wait it.
+  if (ui::TextBox* delayText = ListBoxExtended1.Get_ControlText(2, controlEntry))
+    delayText->SetForeColor(passedOver ? ui::kGrey : ui::kBlack);
   if (freeSlot) return;
   ListBoxExtended1.SetButton1Picture(Picture::Named("run"), controlEntry);
   ListBoxExtended1.ButtonToolTip(1, controlEntry, "Run this program now");
@@ -93,6 +102,7 @@ void Form1::AddToExtendedList(int n, bool redraw, const startup::EntryStatus& st
   std::string startTip = status.skip ? "Disabled" : "Enabled";
   if (status.code == startup::EntryStatusCode::Confirmed && !status.skip) startTip = "Start confirmed for the group";
   if (!status.text.empty()) startTip = status.text;
+  if (state == kWillFail) startTip = status.warning;
   ListBoxExtended1.PictureToolTip(2, controlEntry, startTip);
   if (hasGroup) ListBoxExtended1.PictureToolTip(3, controlEntry, GroupToolTip(*entry));
 }

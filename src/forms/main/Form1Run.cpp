@@ -19,6 +19,7 @@ void Form1::SetTimer(startup::RunTimer timer, bool on) {
 // A balloon at the notification icon; outside the notification area the icon comes for the
 // balloon only (RunFinished takes it away).
 bool Form1::ShowEndNotice(const std::string& text) {
+  ConfirmationStillNeeded();  // nothing is left to ask about
   if (!systemTray.IconShown()) systemTray.AddTrayIcon(*this, Caption(), false, this, "");
   systemTray.OnBalloonClosed = [this](bool clicked) { sequencer.EndNoticeClosed(clicked); };
   return systemTray.ShowBalloon(kAppTitle, text);

@@ -18,6 +18,7 @@ void Form1::ShowStatus(int first, const startup::StatusView& view) {
   if (first >= 1 && ListRowOfEntry(first - 1) >= 0) HighlightListRow(first - 1);
   SortierList.SetItems(view.sortLines);
   Text1.SetText(view.text);
+  ConfirmationStillNeeded();
 }
 
 void Form1::ShowSaveFailed() {

@@ -15,6 +15,11 @@ void Form1::SetTrayMode(bool hide) {
   }
 }
 
+// Minimised in tray mode: the window goes to the icon alone, with no taskbar button beside it.
+void Form1::Form_Resize() {
+  if (State() == ui::WindowState::Minimized && Visible() && settings_.SystemTray) SetTrayMode(true);
+}
+
 void Form1::ChangeToolTipText(const std::string& text) { systemTray.ChangeToolTipText(text); }
 
 void Form1::RemoveTrayIcon() { systemTray.RemoveTrayIcon(); }

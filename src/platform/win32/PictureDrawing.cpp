@@ -265,6 +265,12 @@ const std::map<std::string, Glyph>& Glyphs() {
       p.Ellipse(17.5, 17, 5, kPaper);
       p.Ellipse(17.5, 17, 3.8, kGreen);
     };
+    // Will not start as it is: its program file is missing.
+    g["warning"] = [](GlyphPainter& p) {
+      p.Polygon({{12, 2.5}, {22.5, 20.5}, {1.5, 20.5}}, kAmber);
+      p.Rect(10.8, 8, 13.2, 14.8, kInk);
+      p.Ellipse(12, 17.4, 1.4, kInk);
+    };
     g["disabled"] = [](GlyphPainter& p) {
       p.Ring(12, 12, 8.8, 3, kRed);
       p.Lines({{6, 18}, {18, 6}}, 3, kRed);
