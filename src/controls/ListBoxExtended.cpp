@@ -164,6 +164,7 @@ void ListBoxExtended::Add_NewListentry(int ProgrNr, const std::string& NewText1,
   row.Picture2.SetPicture(NewPicture1);
   row.Picture3.SetPicture(NewPicture2);
 
+  SyncSize();  // the row is fitted to the frame's present width
   LayoutRow(row);
   UpdateScrollRange();
 

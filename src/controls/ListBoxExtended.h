@@ -219,6 +219,7 @@ class ListBoxExtended : public ui::UserControl {
   ListBoxRow* CheckedObjectRow(int objectNr, int Index, int controlId);
   ListBoxRow& CreateRow(int row);
   void LayoutRow(ListBoxRow& row);
+  int PlaceColumns(ListBoxRow& row, int text1Width);
   void UpdateScrollRange();
   void SyncScrollValue(int firstRow);
   void OnScroll();

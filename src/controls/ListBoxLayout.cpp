@@ -15,6 +15,7 @@ constexpr int kText1Top = 120;
 constexpr int kText2Top = 150;
 constexpr int kCheck1Top = 120;
 constexpr int kCommand1Top = 100;
+constexpr int kMinText1Width = 600;  // Text1 gives way to the frame's width down to this
 
 // The kind that takes a column when several share it: the first in this order. Check boxes come
 // before the buttons, so that with the start positions (both at column 4) Check1 holds column 4.
@@ -101,7 +102,17 @@ void ListBoxExtended::SetLabelPosSize(int LabelNr, int Top, int Left, int Width,
 
 // --- Row layout (horizontal) ---
 
+// A row never runs past the frame (under the scroll bar, which is wider at some DPIs and with
+// some system settings): Text1, which ends its text with an ellipsis, gives way first.
 void ListBoxExtended::LayoutRow(ListBoxRow& row) {
+  const int end = PlaceColumns(row, geometry_.Text1Width);
+  const int overflow = end - Frame1.Width();
+  if (overflow > 0 && geometry_.Text1Width > kMinText1Width)
+    PlaceColumns(row, std::max(kMinText1Width, geometry_.Text1Width - overflow));
+}
+
+// Places the columns side by side with Text1 `text1Width` wide; returns where the row ends.
+int ListBoxExtended::PlaceColumns(ListBoxRow& row, int text1Width) {
   int x = kRowStartX;
   for (int column = 1; column <= 10; ++column) {
     const RowElement* kind = std::find_if(std::begin(kColumnOrder), std::end(kColumnOrder), [&](RowElement e) {
@@ -124,7 +135,7 @@ void ListBoxExtended::LayoutRow(ListBoxRow& row) {
       case RowElement::Text2: {
         const bool first = *kind == RowElement::Text1;
         ui::TextBox& text = first ? row.Text1 : row.Text2;
-        const int width = first ? geometry_.Text1Width : geometry_.Text2Width;
+        const int width = first ? text1Width : geometry_.Text2Width;
         const int left = x + kTextGap;
         text.Move(left, text.Top(), width, text.Height());
         x = left + width;
@@ -152,6 +163,7 @@ void ListBoxExtended::LayoutRow(ListBoxRow& row) {
         break;
     }
   }
+  return x;
 }
 
 // --- Rows in the view (vertical) ---
@@ -273,9 +285,13 @@ void ListBoxExtended::Resize() {
   knownWidth_ = Width();
   knownHeight_ = Height();
   const int barWidth = VScroll1.Width();
+  const int oldFrameWidth = Frame1.Width();
   VScroll1.Move(Width() - barWidth, 0, barWidth, Height());
   Frame1.Move(kRowStartX, 0, Width() - barWidth - 20, Height());
   Selected_Background.SetWidth(std::max(0, Frame1.Width() - Selected_Background.Left()));
+  // The rows were fitted to the old width (a new size, DPI or scroll bar).
+  if (Frame1.Width() != oldFrameWidth && rowCount_ > 0)
+    for (int row = 0; row < rowCount_ && row < InstanceCount(); ++row) LayoutRow(Row(row));
 }
 
 void ListBoxExtended::SyncSize() {

@@ -28,12 +28,34 @@ TEST_F(ListBoxLayout, HostColumnsPlaceTheElementsSideBySideInColumnOrder) {
   for (size_t i = 1; i < std::size(order); ++i)
     EXPECT_GE(order[i]->Left(), order[i - 1]->Left() + order[i - 1]->Width()) << order[i]->Name();
   EXPECT_EQ(r.Picture1.Width(), 490);
-  EXPECT_EQ(r.Text1.Width(), 5970);
   EXPECT_EQ(r.Text2.Width(), 800);
   EXPECT_FALSE(r.Text1.Border());
   EXPECT_FALSE(r.Check1.Visible()) << "column -1 hides the kind";
   EXPECT_FALSE(r.Command2.Visible());
   EXPECT_TRUE(r.Command1.Visible());
+}
+
+// The run button never runs under the scroll bar: the first text gives way, in a narrow list and
+// when the scroll bar grows (a higher DPI, a system setting), and takes its width back after.
+TEST_F(ListBoxLayout, TheFirstTextGivesWaySoTheRowEndsWithinTheFrame) {
+  HostLayout();
+  list.Move(0, 0, 11000, 7 * ListBoxExtended::RowHeight);
+  Fill(3);
+  list.RedrawList(0, list.TopRow());
+  const auto end = [&](int row) { return list.Row(row).Command1.Left() + list.Row(row).Command1.Width(); };
+  EXPECT_EQ(list.Row(0).Text1.Width(), 5970);  // room enough: the width the host gave
+
+  list.Move(0, 0, 9000, 7 * ListBoxExtended::RowHeight);
+  list.Resize();
+  for (int row = 0; row < 3; ++row) EXPECT_LE(end(row), list.Frame1.Width()) << row;
+  EXPECT_LT(list.Row(0).Text1.Width(), 5970);
+
+  list.VScroll1.SetWidth(450);
+  list.Resize();
+  EXPECT_LE(end(1), list.Frame1.Width());
+  list.Move(0, 0, 11000, 7 * ListBoxExtended::RowHeight);
+  list.Resize();
+  EXPECT_EQ(list.Row(2).Text1.Width(), 5970);
 }
 
 TEST_F(ListBoxLayout, ACheckBoxWinsAColumnItSharesWithAButton) {
