@@ -16,6 +16,11 @@
 //   helper_windowprobe.exe OUT class CLASS             the first top-level window of class CLASS:
 //                                                     "visible|visible children" (1 or 0, then a
 //                                                     count); empty when there is none
+//   helper_windowprobe.exe OUT tops CLASS              one line per visible top-level window of
+//                                                     class CLASS: "text|left top right bottom",
+//                                                     the text asked for as Unicode (a tool tip
+//                                                     or balloon answers only that way), its line
+//                                                     breaks as blanks
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -93,7 +98,32 @@ int main(int argc, char** argv) {
   const std::string out = argv[1], command = argv[2], title = argv[3];
   std::string result;
   int code = 0;
-  if (command == "processes") {
+  if (command == "tops") {
+    struct Tops {
+      std::string cls, text;
+    } tops{title, ""};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM p) {
+          auto& t = *reinterpret_cast<Tops*>(p);
+          char cls[128] = {};
+          ::GetClassNameA(hwnd, cls, sizeof(cls));
+          if (!::IsWindowVisible(hwnd) || ::lstrcmpiA(cls, t.cls.c_str()) != 0) return TRUE;
+          wchar_t wide[512] = {};
+          ::SendMessageW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(wide));
+          char text[1024] = {};
+          ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+          for (char& c : text)
+            if (c == '\r' || c == '\n') c = ' ';  // one line per window
+          RECT r{};
+          ::GetWindowRect(hwnd, &r);
+          char line[1200];
+          std::snprintf(line, sizeof(line), "%s|%ld %ld %ld %ld\n", text, r.left, r.top, r.right, r.bottom);
+          t.text += line;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tops));
+    result = tops.text;
+  } else if (command == "processes") {
     int count = 0;
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry{};
