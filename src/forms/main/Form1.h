@@ -28,6 +28,7 @@
 #include "controls/ListBoxHost.h"
 #include "forms/confirm/ConfirmHost.h"
 #include "forms/confirm/MsgBoxForm.h"
+#include "forms/editor/EditorHost.h"
 #include "forms/editor/Frame2.h"
 #include "forms/settings/Frame1.h"
 #include "forms/tray/SystemTray.h"
@@ -58,6 +59,7 @@ class NoWindowsAutostart : public startup::AutostartCheck {
 class Form1 : public ui::Form,
               public controls::ListBoxHost,
               public ConfirmHost,
+              private EditorHost,
               private startup::RunView {
  public:
   explicit Form1(platform::Platform platform);
@@ -182,7 +184,7 @@ class Form1 : public ui::Form,
 
   // The side panels, in one place on the right.
   Frame1 settingsPanel{*this};  // settings
-  Frame2 editor{*this};         // entry editor
+  Frame2 editor{*this, *this, platform_.dialogs, platform_.fileSystem, platform_.icons};  // entry editor
   ui::Button CloseFrameBtn{*this, "CloseFrameBtn"};  // close the side panel
 
   ui::Timer Timer1{*this, "Timer1", 20000, false};  // countdown
@@ -226,8 +228,27 @@ class Form1 : public ui::Form,
   void AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status);
   void ShowCountdownInRow();  // Label1's caption into the current row
   bool EndIfPreviousInstance();
-  // A change the user made could not be written to the settings file: says so, once.
+  // A change the user made could not be written to the settings file (or to `path`): says so, once.
   void ShowSaveFailed();
+  void ShowSaveFailed(const std::string& path) override;
+
+  // EditorHost (Form1Editor.cpp)
+  storage::ProgramList& EditedList() override { return startupList.ProgramList; }
+  storage::ProgramListContext EditedListContext() override;
+  std::int16_t DefaultDelay() override { return settings_.ProgramDelayDefault; }
+  bool SettingsPanelOpen() override { return settingsPanel.Visible(); }
+  void EditorShown() override;
+  void HighlightEntry(int n) override { HighlightListRow(n - 1); }
+  int SortRow() override { return SortierList.ListIndex(); }
+  void SelectSortRow(int row) override { SortierList.SetListIndex(row); }
+  void EntrySaved(int n, bool announce) override;
+  void EntriesChanged(int n) override;
+ public:
+  void RunConfirmCombo(int group) override;
+  // The size of a program icon at the window's DPI (32 pixels at 96).
+  int IconSizePx() const;
+
+ private:
   bool StartupShortcutExists();
   void UnloadSecondaryWindows();
 

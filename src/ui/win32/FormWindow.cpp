@@ -71,6 +71,7 @@ void FormWindow::CreateNow() {
     return;
   int actual = DpiOfWindow(Handle());
   if (actual != dpi_) dpi_ = actual;
+  form_.RaiseDpiChanged(dpi_);
   ApplyGeometry();
   for (Control* control : form_.Controls()) EnsurePart(*control);
   StackOverlaps();
@@ -420,8 +421,10 @@ bool FormWindow::PreTranslate(MSG& msg) {
 void FormWindow::PressButtonWithRole(bool cancel) {
   for (auto& part : std::vector<std::shared_ptr<ControlPart>>(parts_)) {
     if (!(cancel ? part->IsCancelButton() : part->IsDefaultButton())) continue;
+    // Side panels that share a place each have their own: the one that is shown answers.
     HWND hwnd = part->Handle();
-    if (hwnd && ::IsWindowEnabled(hwnd) && ::IsWindowVisible(hwnd)) part->Press();
+    if (!hwnd || !::IsWindowVisible(hwnd)) continue;
+    if (::IsWindowEnabled(hwnd)) part->Press();
     return;
   }
 }
@@ -551,6 +554,7 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       applyingGeometry_ = false;
       Relayout();
+      form_.RaiseDpiChanged(dpi_);
       return 0;
     }
     case WM_SETTINGCHANGE:
@@ -562,7 +566,8 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case DM_GETDEFID:
       for (auto& part : parts_)
-        if (part->IsDefaultButton()) return MAKELRESULT(part->Id(), DC_HASDEFID);
+        if (part->IsDefaultButton() && part->Handle() && ::IsWindowVisible(part->Handle()))
+          return MAKELRESULT(part->Id(), DC_HASDEFID);
       return 0;
     case kCreatePendingParts:
       CreatePendingParts();
