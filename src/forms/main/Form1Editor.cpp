@@ -27,6 +27,12 @@ int Form1::IconSizePx() const { return (32 * Dpi() + 48) / 96; }
 void Form1::SetupIconList() {
   if (!editor.Icons()) editor.SetIconsDir(paths_.IconsDir);
   editor.Initialize_Iconlist(IconSizePx());
+  // Rows filled before the icons were loaded take theirs now.
+  for (int n = storage::ProgramList::kFirst; n <= storage::ProgramList::kLast; ++n) {
+    const storage::ProgramEntry* entry = startupList.At(n);
+    if (ListRowOfEntry(n - 1) >= 0 && !(entry->Dir.empty() && entry->Program.empty()))
+      ListBoxExtended1.SetPicture1(ProgramIconList(n), n - 1);
+  }
 }
 
 Picture Form1::ProgramIconList(int entry) { return editor.ProgramIconList(entry); }
