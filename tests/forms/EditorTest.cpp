@@ -177,7 +177,7 @@ TEST_F(EditorTest, NextAndPreviousStopAtTheEndsOfTheList) {
   Ed().Command8.RaiseClick();
   EXPECT_EQ(Ed().Text4.Text(), "1");
   EXPECT_FALSE(Ed().UpButton.Enabled());
-  Ed().Command7.RaiseClick();
+  Ed().Text4.RaiseKeyDown(40);  // Down in the number field
   EXPECT_EQ(Ed().Text4.Text(), "2");
   EXPECT_EQ(Ed().Text6.Text(), "two.exe");
   EXPECT_EQ(form->SortierList.ListIndex(), 1);  // the sort list follows

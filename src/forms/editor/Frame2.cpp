@@ -8,6 +8,8 @@
 namespace sequora::forms {
 
 namespace {
+constexpr int kKeyUp = 38, kKeyDown = 40;  // virtual-key codes
+
 // Fields that are typed into are white while they have the focus and take the panel's colour
 // otherwise, so the one being edited stands out.
 void FocusColours(ui::TextBox& box) {
@@ -70,6 +72,12 @@ void Frame2::Wire() {
   // Choosing another group is a change like any other.
   QuestionCombo.Click = [this] { MarkDirty(); };
 
+  // The number field is the keyboard's way through the list: Up and Down step to the previous
+  // and next entry.
+  Text4.KeyDown = [this](int key) {
+    if (key == kKeyUp) Command8_Click();
+    if (key == kKeyDown) Command7_Click();
+  };
   Command9.Click = [this] { SaveEntry(); };
   Command6.Click = [this] {
     Text5.SetText("");
@@ -236,7 +244,14 @@ bool Frame2::SaveEntry() {
   iconSource_ = Text5.Text() + Text6.Text();
   --loading_;
   const bool iconSaved = SaveEditorIcon(n);
-  RefreshGroupList();
+  // Only the saved entry's group can have come into use: its name is read when its item shows a
+  // number still (names change only through the name button, which shows them at once).
+  const int position = storage::SelectorPositionOf(fields.group);
+  if (position >= 0 && QuestionCombo.List(position) == std::to_string(fields.group)) {
+    ++loading_;
+    QuestionCombo.SetList(position, storage::GroupItemText(fields.group, storage::ReadGroupName(fs_, context.iniPath, fields.group)));
+    --loading_;
+  }
   ++loading_;
   QuestionCombo.SetListIndex(storage::SelectorPositionOf(fields.group));
   --loading_;

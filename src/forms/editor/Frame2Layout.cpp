@@ -1,8 +1,8 @@
 // The look of the entry editor: geometry in twips relative to the panel, captions, tool tips and
-// Alt keys (Form1 uses X, I and S).
+// Alt keys (Form1 uses X, I and S; the editor O T P D R L M B C G N A U V).
 //
 //   +- Program ------------------------------------+
-//   | No. [ 3 ] [<][>]  [^][v]          [icon] [k] |
+//   | N&o. [ 3 ] [<][>]  [^][v]         [icon] [k] |
 //   | Pas&te:        [ Add path here             ] |
 //   | &Prg. (exe, bat): [ app.exe                 ] |
 //   | &Directory:       [ C:\Tools\               ] |
@@ -39,11 +39,11 @@ void Frame2::Layout() {
 
   int top = 300;
   Place(NrLabel, kLeft, top + 45, 420, 255);
-  NrLabel.SetCaption("No.");
+  FieldLabel(NrLabel, "N&o.");
   Place(Text4, 540, top, 540, kBox);
   Text4.SetLocked(true);
   Text4.SetAlignment(ui::Align::Center);
-  Text4.SetToolTipText("Number of the entry: its place in the start order");
+  Text4.SetToolTipText("Number of the entry: its place in the start order (Up, Down: previous, next entry)");
   Place(Command8, 1140, top - 20, kSmall, kSmall);
   Command8.SetPicture(Picture::Named("left"));
   Command8.SetToolTipText("Previous entry");
