@@ -445,3 +445,18 @@ TEST_F(EditorTest, AnIconChosenByTheUserIsKeptByItsButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorTest, F2OpensTheEditorOnTheSelectedEntry) {
+  forms::Form1& f = LoadThree();
+  f.ListBoxExtended1.Set_ListIndex(2, true);
+  bool handled = false;
+  f.RaiseKeyDown(113, handled);
+  EXPECT_TRUE(handled);
+  ASSERT_TRUE(Ed().Visible());
+  EXPECT_EQ(Ed().Text4.Text(), "3");
+  EXPECT_EQ(f.Focused(), &Ed().Text6);
+}
+
+}  // namespace

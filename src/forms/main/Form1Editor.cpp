@@ -1,5 +1,6 @@
 // The main window's side of the entry editor (Frame2): what a change in the editor does to the
 // rows, the hidden sort list and the status view, the program icons of the rows, the group test.
+#include <algorithm>
 #include <string>
 
 #include "base/StringOps.h"
@@ -14,6 +15,14 @@ void Form1::PrepareEditor() {
   editor.QuestionCombo.SetItems(storage::InitialGroupItems());
   CloseFrameBtn.SetCancel(true);  // Esc closes the side panel
   SortierList.Click = [this] { editor.SortListClicked(SortierList.ListIndex()); };
+  // F2 edits the selected entry, as in Explorer: the keyboard's way into the editor.
+  OnKeyDown = [this](int key, bool& handled) {
+    constexpr int kF2 = 113;
+    if (key != kF2) return;
+    handled = true;
+    if (!editor.Visible()) SelectEntryInEditor(std::max(ListBoxExtended1.GetIndex(), 0) + 1);
+    if (editor.Visible()) editor.Text6.SetFocus();
+  };
   // Icons are drawn at the window's DPI: a change of it loads them again, at the new size.
   OnDpiChanged = [this] {
     if (!editor.Icons()) return;
