@@ -116,18 +116,18 @@ void Frame2::Layout() {
   Command16.SetToolTipText("Name the selected group and try its confirmation window");
 
   top = 6480 - 120 - 420;
-  Place(AddButton, kLeft, top, 1260, 420);
+  Place(AddButton, kLeft, top, 1440, 420);
   AddButton.SetCaption("Add &new...");
   AddButton.SetPicture(Picture::Named("add"));
   AddButton.SetToolTipText("Add a program to the first free entry");
-  Place(Command6, kLeft + 1320, top, 900, 420);
+  Place(Command6, kLeft + 1500, top, 840, 420);
   Command6.SetCaption("Cle&ar");
   Command6.SetToolTipText("Empty the program fields (saving then frees the entry)");
-  Place(RunCurrentBtn, kLeft + 2280, top, 840, 420);
+  Place(RunCurrentBtn, kLeft + 2400, top, 780, 420);
   RunCurrentBtn.SetCaption("R&un");
   RunCurrentBtn.SetPicture(Picture::Named("run"));
   RunCurrentBtn.SetToolTipText("Run this program now");
-  Place(Command9, kLeft + 3180, top, 1020, 420);
+  Place(Command9, kLeft + 3240, top, 960, 420);
   Command9.SetCaption("Sa&ve");
   Command9.SetPicture(Picture::Named("save"));
   Command9.SetToolTipText("Save Settings");

@@ -564,6 +564,16 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_THEMECHANGED:
       ::RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
       break;
+    case WM_NEXTDLGCTL: {
+      // What a dialog's own procedure does: IsDialogMessage sends it for the Alt key of a label
+      // (focus to the label, then on to the field after it) and expects the window to move the
+      // focus. An edit reached so gets its text selected, as in a dialog.
+      HWND target = lParam ? reinterpret_cast<HWND>(wParam) : ::GetNextDlgTabItem(Handle(), ::GetFocus(), wParam != 0);
+      if (!target) return 0;
+      ::SetFocus(target);
+      if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+      return 0;
+    }
     case DM_GETDEFID:
       for (auto& part : parts_)
         if (part->IsDefaultButton() && part->Handle() && ::IsWindowVisible(part->Handle()))
