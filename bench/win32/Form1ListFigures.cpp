@@ -9,6 +9,8 @@
 #include <string>
 
 #include "UiTestSupport.h"
+#include "base/BmpFile.h"
+#include "platform/fake/FakeIcons.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/fake/FakePlatform.h"
 #include "forms/main/Form1.h"
@@ -45,6 +47,11 @@ int main() {
   fakes.environment.exeName = "Sequora";
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", Settings());
+  // Every program has its icon file, so the rows draw 80 bitmaps.
+  fakes.fileSystem.MakeDirs("C:\\Sequora\\Icons");
+  for (int n = 1; n <= 80; ++n)
+    fakes.fileSystem.PutFile("C:\\Sequora\\Icons\\Icon" + std::to_string(n) + ".bmp",
+                             EncodeBmp(platform::FakeIcons::Image(0x030507u * static_cast<std::uint32_t>(n), 32)));
 
   forms::Form1 form(fakes.platform);
   auto window = std::make_unique<ui::win32::FormWindow>(form);

@@ -19,7 +19,7 @@
 //   "save"    save (Command5, Command9)
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
-//   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
+//   "program" the icon of a program that has none of its own; "enabled", "disabled", "running",
 //             "groupask", "groupyes", "groupno", "groupdefault" the status pictures of a list row
 #include <array>
 #include <string>
@@ -253,17 +253,19 @@ class Form1 : public ui::Form,
   void UnloadSecondaryWindows();
 
   // Calls into parts not built yet (Form1Seams.cpp); each body is what stands in until then.
-  void PrepareEditor();              // image lists, list text area, editor buttons
   void SetUpdateLink();              // the online-update link's download address
-  void SetupIconList();              // the program icon list
   void OpenSettingsPanel();          // the action of the settings button Command11
-  void Command7_Click();             // the editor's entry selection (next entry)
   void Command14_Click();            // the import window, modal, timers held
+
+  // The entry editor's side (Form1Editor.cpp).
+  void PrepareEditor();              // group items, Esc, F2, the sort list and DPI wiring
+  void SetupIconList();              // the program icon list at the window's DPI
+  void Command7_Click();             // the editor's next entry (entry 1 at start)
   void RefreshGroupList();           // the group names in QuestionCombo
   void ShowEntryInEditor(int entry); // fill the editor from the program list's entry
-  Picture ProgramIconList(int entry);  // the entry's icon (program icons)
-  void SelectEntryInEditor(int entry);  // show the entry in the editor
-  void ShowGroupSetup(int entry);       // the group set-up for the entry's group
+  Picture ProgramIconList(int entry);  // the entry's icon in the rows
+  void SelectEntryInEditor(int entry);  // the sort list selects it; the editor shows it
+  void ShowGroupSetup(int entry);       // the entry in the editor, its group list focused
 };
 
 }  // namespace sequora::forms
