@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "GdiCount.h"
 #include "UiTestSupport.h"
 #include "base/BmpFile.h"
 #include "platform/fake/FakeIcons.h"
@@ -63,7 +64,7 @@ int main() {
   if ((form.ListBoxExtended1.GetListCount()) != (101)) return 1;
 
   const int windowsBefore = WindowsOfThread();
-  const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  const unsigned long gdiBefore = figures::GdiObjectsOfProcess();
   constexpr int kRounds = 30;
   double fill = 0, fillPaint = 0, rebuild = 0, rebuildPaint = 0;
   for (int i = 0; i < kRounds; ++i) {
@@ -89,7 +90,7 @@ int main() {
   int listWindows = CountWindows(list);
   auto* part = dynamic_cast<controls::win32::ListBoxExtendedPart*>(ui::win32::Window::FromHandle(list));
   if (part && part->ToolTipHandle()) ++listWindows;
-  const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  const unsigned long gdiAfter = figures::GdiObjectsOfProcess();
 
   std::printf("main window, program list of 101 entries (%d rows):\n", form.ListBoxExtended1.GetListCount());
   std::printf("  list fill (FillExtendedList: ClearAll, layout, 101 AddToExtendedList, select): %.0f us\n",

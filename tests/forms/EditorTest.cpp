@@ -240,6 +240,7 @@ TEST_F(EditorTest, AddingFindsAFreeSlotAsksAboutDuplicatesAndSaysWhenTheListIsFu
   EXPECT_TRUE(FileHas("Program10Param=-a"));
   EXPECT_EQ(Ed().Text4.Text(), "10");
   EXPECT_EQ(E(10).Program, "app.exe");
+  Advance(100);  // the rows follow when the window gets its turn
   EXPECT_EQ(form->ListBoxExtended1.GetText1(9), "C:\\P\\ app.exe");
 
   outcome = Ed().AddNewProgram("C:\\Q\\new.exe", "", 10);
@@ -275,6 +276,7 @@ TEST_F(EditorTest, AddingThroughTheButtonAndRemovingTheFirstCopy) {
   EXPECT_TRUE(removed.cleared);
   EXPECT_TRUE(FileHas("Program4= ") && FileHas("Program4ConfirmMessageBoxNr=0"));
   EXPECT_EQ(Ed().Text6.Text(), "");  // the editor showed it: now a free slot
+  Advance(100);
   EXPECT_EQ(form->ListBoxExtended1.GetText1(3), "-Empty-");
   EXPECT_EQ(Ed().RemoveProgramFromList("C:\\P\\dup.exe").entry, 9);  // the next copy
   EXPECT_EQ(Ed().RemoveProgramFromList("C:\\P\\dup.exe").entry, 0);

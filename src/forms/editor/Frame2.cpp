@@ -93,6 +93,10 @@ void Frame2::Wire() {
   Command16.Click = [this] { Command16_Click(); };
   ProgramIcon.Click = [this] { ProgramIcon_Click(); };
   AddIcon_Btn.Click = [this] { AddIcon_Btn_Click(); };
+  ListRefresh.Tick = [this] {
+    ListRefresh.SetEnabled(false);
+    host_.EntriesChanged(refreshEntry_);
+  };
 }
 
 int Frame2::ShownEntry() const {

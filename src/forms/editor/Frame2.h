@@ -22,6 +22,7 @@
 #include "storage/IconStore.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Timer.h"
 
 namespace sequora::forms {
 
@@ -123,8 +124,12 @@ class Frame2 : public ui::Frame {
   ui::Button Command6{Owner(), "Command6"};  // clear the program fields
   ui::Button RunCurrentBtn{Owner(), "RunCurrentBtn"};  // run the entry now
   ui::Button Command9{Owner(), "Command9"};  // save the entry
+  // Adds and removes in a row (the import's "Add all") refresh the rows and the status view
+  // together, shortly after, not after each one: at most 25 refreshes a second.
+  ui::Timer ListRefresh{Owner(), "ListRefresh", 40, false};
 
  private:
+  void RequestListRefresh(int n);
   void Layout();  // Frame2Layout.cpp
   void Wire();
   void MarkDirty();
@@ -153,6 +158,7 @@ class Frame2 : public ui::Frame {
   int iconSize_ = 32;
   int loading_ = 0;        // fields set from code: no change counts as the user's
   bool syncingSort_ = false;  // the editor selects the sort list's row itself
+  int refreshEntry_ = 0;      // the entry the pending list refresh selects
 };
 
 }  // namespace sequora::forms

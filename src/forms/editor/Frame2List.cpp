@@ -48,10 +48,10 @@ storage::AddOutcome Frame2::AddProgramToList(const std::string& commandLine, int
       host_.ShowSaveFailed(context.iniPath);
       break;
     case storage::AddResult::Added:
-      if (store_) iconList_.Set(outcome.entry, store_->LoadProgrIcon(outcome.entry, *list.At(outcome.entry), "", iconSize_).picture);
-      host_.EntriesChanged(outcome.entry);
       ShowEntryInEditor(outcome.entry);
+      iconList_.Set(outcome.entry, shownIcon_.picture);
       SyncSortRow(outcome.entry);
+      RequestListRefresh(outcome.entry);
       break;
     case storage::AddResult::AlreadyListed:
     case storage::AddResult::NothingToAdd:
@@ -86,9 +86,14 @@ storage::RemoveOutcome Frame2::RemoveProgramFromList(const std::string& commandL
     return outcome;
   }
   iconList_.Set(outcome.entry, Picture());
-  host_.EntriesChanged(outcome.entry);
   if (ShownEntry() == outcome.entry && !Dirty()) ShowEntryInEditor(outcome.entry);
+  RequestListRefresh(outcome.entry);
   return outcome;
+}
+
+void Frame2::RequestListRefresh(int n) {
+  refreshEntry_ = n;
+  ListRefresh.SetEnabled(true);
 }
 
 bool Frame2::SwapEntries(int a, int b) {
