@@ -116,14 +116,14 @@ void Frame2::Layout() {
   Command16.SetToolTipText("Name the selected group and try its confirmation window");
 
   top = 6480 - 120 - 420;
-  Place(AddButton, kLeft, top, 1440, 420);
+  Place(AddButton, kLeft, top, 1380, 420);
   AddButton.SetCaption("Add &new...");
   AddButton.SetPicture(Picture::Named("add"));
   AddButton.SetToolTipText("Add a program to the first free entry");
-  Place(Command6, kLeft + 1500, top, 840, 420);
+  Place(Command6, kLeft + 1440, top, 780, 420);
   Command6.SetCaption("Cle&ar");
   Command6.SetToolTipText("Empty the program fields (saving then frees the entry)");
-  Place(RunCurrentBtn, kLeft + 2400, top, 780, 420);
+  Place(RunCurrentBtn, kLeft + 2280, top, 900, 420);
   RunCurrentBtn.SetCaption("R&un");
   RunCurrentBtn.SetPicture(Picture::Named("run"));
   RunCurrentBtn.SetToolTipText("Run this program now");
