@@ -153,10 +153,13 @@ TEST_F(EditorTest, LeavingAChangedEntryAsksNoDiscardsYesSavesAndAFailedSaveKeeps
   EXPECT_TRUE(FileHas("Program4=kept.exe"));
 }
 
-TEST_F(EditorTest, ClosingThePanelAndMovingAskAboutChangesToo) {
+TEST_F(EditorTest, ClosingThePanelOrTheProgramAsksAboutChangesButTheSameRowDoesNot) {
   forms::Form1& f = LoadThree();
   ClickRow(2);
   Ed().Text8.RaiseTextChanged("-new");
+  ClickRow(2);  // the entry being edited, chosen again
+  EXPECT_TRUE(fakes.dialogs.shown.empty());
+  EXPECT_EQ(Ed().Text8.Text(), "-new");
   fakes.dialogs.answers = {kNo};
   f.CloseFrameBtn.RaiseClick();
   EXPECT_FALSE(Ed().Visible());
@@ -169,6 +172,20 @@ TEST_F(EditorTest, ClosingThePanelAndMovingAskAboutChangesToo) {
   fakes.dialogs.answers = {kYes};
   f.CloseFrameBtn.RaiseClick();
   EXPECT_TRUE(FileHas("Program2Param=-new"));
+
+  // "Exit" with changes: Yes and a save that fails keeps the program open with them; No ends it.
+  ClickRow(3);
+  Ed().Text8.RaiseTextChanged("-typed");
+  fakes.dialogs.answers = {kYes};
+  fakes.fileSystem.FailMutation(1, true);
+  f.Command1.RaiseClick();
+  fakes.fileSystem.FailMutation(0);
+  EXPECT_FALSE(fakes.windows.exitCode.has_value());
+  EXPECT_EQ(Ed().Text8.Text(), "-typed");
+  fakes.dialogs.answers = {kNo};
+  f.Command1.RaiseClick();
+  EXPECT_TRUE(fakes.windows.exitCode.has_value());
+  EXPECT_FALSE(FileHas("Program3Param=-typed"));
 }
 
 TEST_F(EditorTest, NextAndPreviousStopAtTheEndsOfTheList) {
@@ -213,6 +230,15 @@ TEST_F(EditorTest, ThePasteBoxSplitsACommandLineAndEnterSavesIt) {
   EXPECT_TRUE(FileHas("Program3Param=/min \"C:\\a b\\c.txt\""));
   EXPECT_TRUE(FileHas("Program3StartupDelay=6"));  // the slot keeps its delay
   EXPECT_EQ(form->ListBoxExtended1.GetText1(2), "C:\\Program Files\\My App\\ my app.exe");
+
+  // Clear and save: the entry is a free slot again and keeps no icon file.
+  fakes.fileSystem.PutFile(IconFile(3), EncodeBmp(platform::FakeIcons::Image(0x123456, 32)));
+  ed.Command6.RaiseClick();
+  EXPECT_EQ(ed.Text6.Text(), "");
+  ed.Command9.RaiseClick();
+  EXPECT_TRUE(FileHas("Program3=") && FileHas("Program3Dir=") && FileHas("Program3Param="));
+  EXPECT_FALSE(fakes.fileSystem.FileExists(IconFile(3)));
+  EXPECT_EQ(form->ListBoxExtended1.GetText1(2), "-Empty-");
 }
 
 TEST_F(EditorTest, AddingFindsAFreeSlotAsksAboutDuplicatesAndSaysWhenTheListIsFull) {
@@ -336,6 +362,28 @@ TEST_F(EditorTest, AMoveThatCannotBeWrittenSaysSoAndChangesNothing) {
   EXPECT_EQ(Ed().Text4.Text(), "1");
   EXPECT_EQ(E(1).Program, "one.exe");
   EXPECT_EQ(f.ListBoxExtended1.GetText1(0), "C:\\P\\ one.exe");
+}
+
+TEST_F(EditorTest, AMoveWhoseIconFilesCannotBeExchangedSaysSoAndTheRowsShowTheFiles) {
+  Settings({}, {Entry(1, "one.exe", 2), Entry(2, "two.exe", 2)});
+  fakes.fileSystem.MakeDirs("C:\\Sequora\\Icons");
+  fakes.fileSystem.PutFile(IconFile(1), EncodeBmp(platform::FakeIcons::Image(0x111111, 32)));
+  fakes.fileSystem.PutFile(IconFile(2), EncodeBmp(platform::FakeIcons::Image(0x222222, 32)));
+  const std::string one = FileText(IconFile(1)), two = FileText(IconFile(2));
+  forms::Form1& f = Load();
+  ClickRow(1);
+  // The settings file is replaced by a write and a rename; the first rename of the icons fails.
+  fakes.fileSystem.FailMutation(3);
+  Ed().DwnButton.RaiseClick();
+  fakes.fileSystem.FailMutation(0);
+  EXPECT_TRUE(FileHas("Program2=one.exe") && FileHas("Program1=two.exe"));
+  EXPECT_EQ(Titles(), std::vector<std::string>{"Sequora"});
+  EXPECT_EQ(FileText(IconFile(1)), one);  // both files stayed
+  EXPECT_EQ(FileText(IconFile(2)), two);
+  EXPECT_FALSE(fakes.fileSystem.FileExists(IconFile(1) + "_"));
+  const Picture row = f.ListBoxExtended1.GetPicture1(1);  // entry 2: what its file holds
+  ASSERT_NE(row.Image(), nullptr);
+  EXPECT_EQ(row.Image()->pixels[row.Image()->pixels.size() / 2 + 8] & 0xFFFFFF, 0x222222u);
 }
 
 TEST_F(EditorTest, GroupsAreChosenNamedAndTried) {

@@ -43,7 +43,7 @@ void Frame2::Wire() {
   // keeps the icon the entry has (which may be one the user chose).
   Text6.LostFocus = [this] {
     Text6.SetBackColor(ui::kButtonFace);
-    if (iconSource_ != Text5.Text() + Text6.Text()) LoadEditorIcon(Text5.Text() + Text6.Text());
+    FollowProgramFields();
   };
 
   Text7.GotFocus = [this] {
@@ -84,6 +84,7 @@ void Frame2::Wire() {
     Text6.SetText("");
     Text8.SetText("");
     Check2.SetValue(0);
+    FollowProgramFields();
   };
   Command7.Click = [this] { Command7_Click(); };
   Command8.Click = [this] { Command8_Click(); };
@@ -149,9 +150,16 @@ void Frame2::ShowGroupState() {
 }
 
 void Frame2::SetNewIndex(int newIndex) {
+  const bool wasShown = Visible();
   if (!host_.SettingsPanelOpen() && !Visible()) {
     SetVisible(true);
     host_.EditorShown();
+  }
+  // The entry being edited chosen again: it stays as typed.
+  if (wasShown && newIndex + 1 == ShownEntry()) {
+    SyncSortRow(ShownEntry());
+    host_.HighlightEntry(ShownEntry());
+    return;
   }
   if (!OfferToSave()) {
     // The save failed: the editor keeps the entry and what was typed, and the lists point at it.
@@ -229,7 +237,7 @@ bool Frame2::SaveEntry() {
   // Enter may come while the paste box or the delay still has the focus: their rules first.
   ApplyPaste();
   ApplyDelayRule();
-  if (iconSource_ != Text5.Text() + Text6.Text()) LoadEditorIcon(Text5.Text() + Text6.Text());
+  FollowProgramFields();
   const storage::EntryFields fields = Fields();
   storage::ProgramList& list = host_.EditedList();
   const storage::ProgramListContext context = host_.EditedListContext();

@@ -142,6 +142,7 @@ class Frame2 : public ui::Frame {
   void AfterEntryShown(int n);    // up / down buttons for entry n
   void ApplyPaste();              // Text7's command line into the fields (Frame2List.cpp)
   void LoadEditorIcon(const std::string& sourcePath);  // Frame2Icons.cpp
+  void FollowProgramFields();
   bool SaveEditorIcon(int n);
   void ProgramIcon_Click();
   void AddIcon_Btn_Click();

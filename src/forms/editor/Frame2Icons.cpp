@@ -36,6 +36,21 @@ void Frame2::LoadEditorIcon(const std::string& sourcePath) {
   AddIcon_Btn.SetVisible(shownIcon_.unsaved && !shownIcon_.picture.Empty());
 }
 
+// The icon follows what the folder and program fields name now: none for empty fields (a free
+// slot keeps no bitmap), else that program's icon. Nothing changes when they name what it shows.
+void Frame2::FollowProgramFields() {
+  const std::string program = Text5.Text() + Text6.Text();
+  if (program == iconSource_) return;
+  if (!Trim(program).empty()) {
+    LoadEditorIcon(program);
+    return;
+  }
+  iconSource_ = program;
+  shownIcon_ = storage::EntryIcon{};
+  ProgramIcon.SetPicture(Picture());
+  AddIcon_Btn.SetVisible(false);
+}
+
 // The shown icon becomes entry n's bitmap (an empty one removes it) and the row's picture.
 bool Frame2::SaveEditorIcon(int n) {
   if (!store_) return true;

@@ -26,7 +26,7 @@ void Frame2::ApplyPaste() {
   Text6.SetText(parts.file);
   Text8.SetText(parts.parameters);
   MarkDirty();
-  LoadEditorIcon(Text5.Text() + Text6.Text());
+  FollowProgramFields();
 }
 
 storage::AddOutcome Frame2::AddProgramToList(const std::string& commandLine, int minStartNr,

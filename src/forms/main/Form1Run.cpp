@@ -18,6 +18,8 @@ void Form1::SetTimer(startup::RunTimer timer, bool on) {
 
 // The list is done: nothing may stay in the notification area, and the program ends.
 void Form1::RunFinished() {
+  // The last program started while the editor held changes: they are offered for saving first.
+  if (!editor.OfferToSave()) return;
   if (!TrayRemoved) {
     RemoveTrayIcon();
     TrayRemoved = true;
