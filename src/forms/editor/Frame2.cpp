@@ -192,7 +192,7 @@ bool Frame2::OfferToSave() {
   const int answer = dialogs_.MsgBox("Save changes in Nr." + Text4.Text() + "?\r\n\r\n" + Text5.Text() + Text6.Text(),
                                      "Save Changes?", platform::msgbox::kYesNo | platform::msgbox::kQuestion);
   if (answer == platform::msgbox::kAnswerYes) return SaveEntry();
-  Command9.SetEnabled(false);  // discarded: the next entry shown replaces the fields
+  ShowEntryInEditor(ShownEntry());  // discarded: the fields show the entry as stored
   return true;
 }
 
