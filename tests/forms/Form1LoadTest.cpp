@@ -27,7 +27,7 @@ TEST_F(Form1Test, FreshStartWritesTheDefaultFileBesideTheProgramAndCountsFrom30)
   EXPECT_EQ(f.settingsPanel.SkipRegistry.Value(), 0);
   EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta");
   EXPECT_EQ(f.VersCaption.Caption(), "Vers. 1.3 Beta");
-  EXPECT_EQ(f.editor.Text4.Text(), "0");
+  EXPECT_EQ(f.editor.Text4.Text(), "1");  // the editor starts on the first entry
   EXPECT_FALSE(f.editor.Command9.Enabled());
   EXPECT_FALSE(f.settingsPanel.Command5.Visible());
   EXPECT_EQ(f.editor.QuestionCombo.ListCount(), 99);

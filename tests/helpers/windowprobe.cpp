@@ -6,7 +6,7 @@
 //   helper_windowprobe.exe OUT wait TITLE TIMEOUT_MS   first visible top-level window whose title
 //                                                     starts with TITLE: "left top right bottom
 //                                                     |title" (exit 1 when none came in time)
-//   helper_windowprobe.exe OUT children TITLE          one line per child window:
+//   helper_windowprobe.exe OUT children TITLE          one line per child window (text: WM_GETTEXT):
 //                                                     "class|text|left top right bottom|visible"
 //                                                     (screen coordinates)
 //   helper_windowprobe.exe OUT count TITLE             number of windows of that window's process
@@ -66,7 +66,9 @@ BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
   auto& lines = *reinterpret_cast<Lines*>(param);
   char cls[128] = {}, text[512] = {};
   ::GetClassNameA(hwnd, cls, sizeof(cls));
-  ::GetWindowTextA(hwnd, text, sizeof(text));
+  // WM_GETTEXT, not GetWindowText: across processes only the message gives an edit's contents.
+  DWORD_PTR got = 0;
+  ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &got);
   RECT r{};
   ::GetWindowRect(hwnd, &r);
   char line[800];

@@ -19,7 +19,7 @@
 //   "save"    save (Command5, Command9)
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
-//   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
+//   "program" the icon of a program that has none of its own; "enabled", "disabled", "running",
 //             "groupask", "groupyes", "groupno", "groupdefault" the status pictures of a list row
 #include <array>
 #include <string>
@@ -28,6 +28,7 @@
 #include "controls/ListBoxHost.h"
 #include "forms/confirm/ConfirmHost.h"
 #include "forms/confirm/MsgBoxForm.h"
+#include "forms/editor/EditorHost.h"
 #include "forms/editor/Frame2.h"
 #include "forms/settings/Frame1.h"
 #include "forms/tray/SystemTray.h"
@@ -58,6 +59,7 @@ class NoWindowsAutostart : public startup::AutostartCheck {
 class Form1 : public ui::Form,
               public controls::ListBoxHost,
               public ConfirmHost,
+              private EditorHost,
               private startup::RunView {
  public:
   explicit Form1(platform::Platform platform);
@@ -183,7 +185,7 @@ class Form1 : public ui::Form,
 
   // The side panels, in one place on the right.
   Frame1 settingsPanel{*this};  // settings
-  Frame2 editor{*this};         // entry editor
+  Frame2 editor{*this, *this, platform_.dialogs, platform_.fileSystem, platform_.icons};  // entry editor
   ui::Button CloseFrameBtn{*this, "CloseFrameBtn"};  // close the side panel
 
   ui::Timer Timer1{*this, "Timer1", 20000, false};  // countdown
@@ -228,23 +230,44 @@ class Form1 : public ui::Form,
   void AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status);
   void ShowCountdownInRow();  // Label1's caption into the current row
   bool EndIfPreviousInstance();
-  // A change the user made could not be written to the settings file: says so, once.
+  // A change the user made could not be written to the settings file (or to `path`): says so, once.
   void ShowSaveFailed();
+  void ShowSaveFailed(const std::string& path) override;
+
+  // EditorHost (Form1Editor.cpp)
+  storage::ProgramList& EditedList() override { return startupList.ProgramList; }
+  storage::ProgramListContext EditedListContext() override;
+  std::int16_t DefaultDelay() override { return settings_.ProgramDelayDefault; }
+  bool SettingsPanelOpen() override { return settingsPanel.Visible(); }
+  void EditorShown() override;
+  void HighlightEntry(int n) override { HighlightListRow(n - 1); }
+  int SortRow() override { return SortierList.ListIndex(); }
+  void SelectSortRow(int row) override { SortierList.SetListIndex(row); }
+  void EntrySaved(int n, bool announce) override;
+  void EntriesChanged(int n) override;
+ public:
+  void RunConfirmCombo(int group) override;
+  // The size of a program icon at the window's DPI (32 pixels at 96).
+  int IconSizePx() const;
+
+ private:
   bool StartupShortcutExists();
   void UnloadSecondaryWindows();
 
   // Calls into parts not built yet (Form1Seams.cpp); each body is what stands in until then.
-  void PrepareEditor();              // image lists, list text area, editor buttons
   void SetUpdateLink();              // the online-update link's download address
-  void SetupIconList();              // the program icon list
   void OpenSettingsPanel();          // the action of the settings button Command11
-  void Command7_Click();             // the editor's entry selection (next entry)
   void Command14_Click();            // the import window, modal, timers held
+
+  // The entry editor's side (Form1Editor.cpp).
+  void PrepareEditor();              // group items, Esc, F2, the sort list and DPI wiring
+  void SetupIconList();              // the program icon list at the window's DPI
+  void Command7_Click();             // the editor's next entry (entry 1 at start)
   void RefreshGroupList();           // the group names in QuestionCombo
   void ShowEntryInEditor(int entry); // fill the editor from the program list's entry
-  Picture ProgramIconList(int entry);  // the entry's icon (program icons)
-  void SelectEntryInEditor(int entry);  // show the entry in the editor
-  void ShowGroupSetup(int entry);       // the group set-up for the entry's group
+  Picture ProgramIconList(int entry);  // the entry's icon in the rows
+  void SelectEntryInEditor(int entry);  // the sort list selects it; the editor shows it
+  void ShowGroupSetup(int entry);       // the entry in the editor, its group list focused
 };
 
 }  // namespace sequora::forms

@@ -73,8 +73,6 @@ void Form1::Form_Load() {
   if (NewSettingsFile) Command14_Click();
   // Hidden until a setting changes; it stays usable so that it works once it is shown.
   settingsPanel.Command5.SetVisible(false);
-  editor.QuestionCombo.Clear();
-  for (int group = 1; group <= 99; ++group) editor.QuestionCombo.AddItem(std::to_string(group));
   RefreshGroupList();
 
   // The first undecided group is asked during the countdown.

@@ -89,6 +89,7 @@ void FormWindow::CreateNow() {
                     TwipsToPixels(form_.Height(), dpi_), owner_, nullptr))
     return;
   dpi_ = LayoutDpi(DpiOfWindow(Handle()));
+  form_.RaiseDpiChanged(dpi_);
   ApplyGeometry();
   for (Control* control : form_.Controls()) EnsurePart(*control);
   StackOverlaps();
@@ -460,8 +461,10 @@ bool FormWindow::PreTranslate(MSG& msg) {
 void FormWindow::PressButtonWithRole(bool cancel) {
   for (auto& part : std::vector<std::shared_ptr<ControlPart>>(parts_)) {
     if (!(cancel ? part->IsCancelButton() : part->IsDefaultButton())) continue;
+    // Side panels that share a place each have their own: the one that is shown answers.
     HWND hwnd = part->Handle();
-    if (hwnd && ::IsWindowEnabled(hwnd) && ::IsWindowVisible(hwnd)) part->Press();
+    if (!hwnd || !::IsWindowVisible(hwnd)) continue;
+    if (::IsWindowEnabled(hwnd)) part->Press();
     return;
   }
 }
@@ -596,6 +599,7 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
       applyingGeometry_ = false;
       Relayout();
+      form_.RaiseDpiChanged(dpi_);
       return 0;
     }
     case WM_SETTINGCHANGE:
@@ -605,9 +609,20 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_THEMECHANGED:
       ::RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
       break;
+    case WM_NEXTDLGCTL: {
+      // What a dialog's own procedure does: IsDialogMessage sends it for the Alt key of a label
+      // (focus to the label, then on to the field after it) and expects the window to move the
+      // focus. An edit reached so gets its text selected, as in a dialog.
+      HWND target = lParam ? reinterpret_cast<HWND>(wParam) : ::GetNextDlgTabItem(Handle(), ::GetFocus(), wParam != 0);
+      if (!target) return 0;
+      ::SetFocus(target);
+      if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+      return 0;
+    }
     case DM_GETDEFID:
       for (auto& part : parts_)
-        if (part->IsDefaultButton()) return MAKELRESULT(part->Id(), DC_HASDEFID);
+        if (part->IsDefaultButton() && part->Handle() && ::IsWindowVisible(part->Handle()))
+          return MAKELRESULT(part->Id(), DC_HASDEFID);
       return 0;
     case kCreatePendingParts:
       CreatePendingParts();
