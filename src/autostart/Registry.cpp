@@ -102,6 +102,11 @@ RegKey RootKeyFromFullName(std::string_view rootName) {
 
 void SetRegistryString(platform::Registry& reg, std::string_view rootName, std::string_view keyPath,
                        std::string_view valueName, std::string_view data) {
+  (void)WriteRegistryText(reg, rootName, keyPath, valueName, data, reg::kTypeString);
+}
+
+bool WriteRegistryText(platform::Registry& reg, std::string_view rootName, std::string_view keyPath,
+                       std::string_view valueName, std::string_view data, std::uint32_t type) {
   RegKey root = RootKeyFromName(rootName);
   ScopedKey key(reg);
   // Every ancestor level first; a backslash in the last position adds no empty level.
@@ -110,10 +115,61 @@ void SetRegistryString(platform::Registry& reg, std::string_view rootName, std::
   }
   std::string path = WithoutTrailingBackslash(keyPath);
   key.Create(root, path);
-  if (key.Open(root, path) != reg::kSuccess) return;
+  if (key.Open(root, path) != reg::kSuccess) return false;
   std::vector<std::uint8_t> bytes(data.begin(), data.end());
   bytes.push_back(0);  // the terminating zero is stored
-  reg.SetValue(key.Get(), std::string(valueName), reg::kTypeString, bytes);
+  return reg.SetValue(key.Get(), std::string(valueName), type, bytes) == reg::kSuccess;
+}
+
+std::string RegistryValue::Text() const {
+  return TextBeforeZero(reinterpret_cast<const char*>(data.data()), data.size());
+}
+
+std::vector<RegistryValue> EnumRegistryValues(platform::Registry& reg, RegKey root,
+                                              std::string_view keyPath) {
+  std::vector<RegistryValue> values;
+  ScopedKey key(reg);
+  if (key.OpenForQuery(root, std::string(keyPath)) != reg::kSuccess) return values;
+  std::vector<char> name(260);
+  std::vector<std::uint8_t> data(4096);
+  for (std::uint32_t index = 0;; ++index) {
+    long rc = reg::kMoreData;
+    std::uint32_t nameLength = 0, dataSize = 0, type = reg::kTypeNone;
+    for (int attempt = 0; rc == reg::kMoreData && attempt < kMaxRetriesPerValue; ++attempt) {
+      nameLength = static_cast<std::uint32_t>(name.size());
+      dataSize = static_cast<std::uint32_t>(data.size());
+      rc = reg.EnumValue(key.Get(), index, name, nameLength, &type, data, dataSize);
+      if (rc != reg::kMoreData) break;
+      if (dataSize > data.size()) {
+        data.resize(dataSize);
+      } else if (name.size() < kMaxValueNameBuffer) {
+        name.resize(kMaxValueNameBuffer);
+      } else {
+        break;
+      }
+    }
+    if (rc != reg::kSuccess) return values;
+    values.push_back({std::string(name.data(), std::min<size_t>(nameLength, name.size())), type,
+                      std::vector<std::uint8_t>(data.begin(), data.begin() + std::min<size_t>(dataSize, data.size()))});
+  }
+}
+
+std::optional<RegistryValue> QueryRegistryValue(platform::Registry& reg, RegKey root,
+                                                std::string_view keyPath, std::string_view valueName) {
+  ScopedKey key(reg);
+  if (key.OpenForQuery(root, std::string(keyPath)) != reg::kSuccess) return std::nullopt;
+  RegistryValue value{std::string(valueName), reg::kTypeNone, {}};
+  // The first call asks for the size only; a value that grows in between is asked again.
+  for (int attempt = 0; attempt < kMaxRetriesPerValue; ++attempt) {
+    const bool sizeOnly = value.data.empty();
+    std::uint32_t size = static_cast<std::uint32_t>(value.data.size());
+    long rc = reg.QueryValue(key.Get(), value.name, &value.type, value.data, size);
+    if (rc != reg::kSuccess && rc != reg::kMoreData) return std::nullopt;
+    const bool complete = rc == reg::kSuccess && (!sizeOnly || size == 0);
+    value.data.resize(size);
+    if (complete) return value;
+  }
+  return std::nullopt;
 }
 
 void DeleteRegistryValue(platform::Registry& reg, std::string_view rootName,

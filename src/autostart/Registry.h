@@ -13,7 +13,9 @@
 //   - the path readers (ReadRegistryPath, ListKeyNames): the first path segment upper-cased
 //     against the seven full names, HKEY_PERFORMANCE_DATA included.
 // An unknown root gives the handle 0, on which every platform call fails.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +53,32 @@ std::string QueryRegistryString(platform::Registry& reg, RegKey root, std::strin
 std::string ReadRegistryPath(platform::Registry& reg, std::string_view fullPath);
 // EnumKeyNames of a full key path.
 std::vector<std::string> ListKeyNames(platform::Registry& reg, std::string_view fullKeyPath);
+
+// A value with its type, as stored: the bytes of a string value include its terminating zero.
+struct RegistryValue {
+  std::string name;
+  std::uint32_t type = platform::reg::kTypeNone;
+  std::vector<std::uint8_t> data;
+
+  bool IsText() const {
+    return type == platform::reg::kTypeString || type == platform::reg::kTypeExpandString;
+  }
+  // The bytes up to the first zero.
+  std::string Text() const;
+};
+
+// Every value of a key with type and data, in index order, up to the first failing index; empty
+// when the key does not open.
+std::vector<RegistryValue> EnumRegistryValues(platform::Registry& reg, RegKey root,
+                                              std::string_view keyPath);
+// One value with its type; nullopt when the key or value cannot be read.
+std::optional<RegistryValue> QueryRegistryValue(platform::Registry& reg, RegKey root,
+                                                std::string_view keyPath, std::string_view valueName);
+
+// SetRegistryString with a chosen string type (REG_SZ or REG_EXPAND_SZ); false when the value
+// could not be written.
+bool WriteRegistryText(platform::Registry& reg, std::string_view rootName, std::string_view keyPath,
+                       std::string_view valueName, std::string_view data, std::uint32_t type);
 
 // Splits a full registry path in place: removes one trailing backslash, returns the text before
 // the first backslash (the root name) and leaves the text after it in `registryAbsolutPath`.

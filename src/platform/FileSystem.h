@@ -13,6 +13,8 @@ namespace sequora::platform {
 struct DirEntry {
   std::string name;  // long name, no folder
   bool isDirectory = false;
+  // A junction or symbolic link: a walk that follows it can meet the same folder again.
+  bool isReparsePoint = false;
 };
 
 class FileSystem {

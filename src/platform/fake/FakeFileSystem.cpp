@@ -47,6 +47,7 @@ struct FakeFileSystem::Node {
   std::string shortName;
   bool isDir = false;
   bool readOnly = false;
+  bool reparsePoint = false;
   std::string data;
   Node* parent = nullptr;
   std::vector<std::unique_ptr<Node>> children;  // kept in NTFS order (upper-cased name)
@@ -165,6 +166,7 @@ bool FakeFileSystem::Count(Op op) {
   ++calls_[i];
   if (failNext_[i] > 0) {
     --failNext_[i];
+    ++injectedFailures_;
     return false;
   }
   return true;
@@ -173,8 +175,10 @@ bool FakeFileSystem::Count(Op op) {
 bool FakeFileSystem::CountMutation(Op op) {
   bool ok = Count(op);
   ++mutations_;
-  if (failAtMutation_ > 0 && (mutations_ == failAtMutation_ || (failLater_ && mutations_ > failAtMutation_)))
+  if (failAtMutation_ > 0 && (mutations_ == failAtMutation_ || (failLater_ && mutations_ > failAtMutation_))) {
+    if (ok) ++injectedFailures_;
     return false;
+  }
   return ok;
 }
 
@@ -251,6 +255,14 @@ bool FakeFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
   Node* n = r ? Find(*r) : nullptr;
   if (!n) return false;
   n->readOnly = readOnly;
+  return true;
+}
+
+bool FakeFileSystem::SetReparsePoint(const std::string& path, bool reparsePoint) {
+  auto r = Resolve(path);
+  Node* n = r ? Find(*r) : nullptr;
+  if (!n) return false;
+  n->reparsePoint = reparsePoint;
   return true;
 }
 
@@ -408,7 +420,7 @@ std::optional<std::vector<DirEntry>> FakeFileSystem::ListDirectory(const std::st
   }
   for (const auto& c : dir->children) {
     if (WildMatch(mask, c->name) || (!c->shortName.empty() && WildMatch(mask, c->shortName)))
-      out.push_back({c->name, c->isDir});
+      out.push_back({c->name, c->isDir, c->reparsePoint});
   }
   if (out.empty()) return std::nullopt;
   return out;

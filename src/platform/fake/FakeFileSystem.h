@@ -32,6 +32,8 @@ class FakeFileSystem : public FileSystem {
   bool SetShortName(const std::string& path, const std::string& shortName);
   // Writes, moves, deletes and folder creation in a read-only folder (or on a read-only file) fail.
   bool SetReadOnly(const std::string& path, bool readOnly);
+  // The existing folder or file at `path` is listed as a reparse point (a junction or link).
+  bool SetReparsePoint(const std::string& path, bool reparsePoint);
   // Every file below `folder` (recursive), full paths in listing order.
   std::vector<std::string> FilesBelow(const std::string& folder) const;
 
@@ -46,6 +48,8 @@ class FakeFileSystem : public FileSystem {
   void FailMutation(int n, bool andAllLater = false);
   // The next `count` calls of `op` fail.
   void FailNext(Op op, int count = 1);
+  // Calls failed by FailMutation or FailNext so far.
+  int InjectedFailures() const { return injectedFailures_; }
 
   // --- FileSystem ---
   bool FileExists(const std::string& path) override;
@@ -85,6 +89,7 @@ class FakeFileSystem : public FileSystem {
   int mutations_ = 0;
   int failAtMutation_ = 0;  // absolute mutation number that fails, 0 = none
   bool failLater_ = false;
+  int injectedFailures_ = 0;
 };
 
 }  // namespace sequora::platform

@@ -284,6 +284,7 @@ long FakeRegistry::SetValue(RegKey key, const std::string& valueName, std::uint3
   Count(Op::SetValue);
   Node* node = NodeOf(key);
   if (!node) return reg::kInvalidHandle;
+  if (Fails(Op::SetValue)) return reg::kAccessDenied;
   Value v{type, std::vector<std::uint8_t>(data.begin(), data.end())};
   if (auto* existing = node->FindValue(valueName)) {
     existing->second = std::move(v);
@@ -297,11 +298,23 @@ long FakeRegistry::DeleteValue(RegKey key, const std::string& valueName) {
   Count(Op::DeleteValue);
   Node* node = NodeOf(key);
   if (!node) return reg::kInvalidHandle;
+  if (Fails(Op::DeleteValue)) return reg::kAccessDenied;
   auto it = std::find_if(node->values.begin(), node->values.end(),
                          [&](const auto& v) { return EqualsNoCase(v.first, valueName); });
   if (it == node->values.end()) return reg::kFileNotFound;
   node->values.erase(it);
   return reg::kSuccess;
+}
+
+void FakeRegistry::FailCall(Op op, int n) { failIn_[static_cast<size_t>(op)] = n > 0 ? n : 0; }
+
+bool FakeRegistry::Fails(Op op) {
+  int& left = failIn_[static_cast<size_t>(op)];
+  if (left > 0 && --left == 0) {
+    ++injectedFailures_;
+    return true;
+  }
+  return false;
 }
 
 long FakeRegistry::CloseKey(RegKey key) {

@@ -3,7 +3,7 @@
 // case-insensitive and keeping their case, sub-keys enumerated in name order and values in the
 // order they were first written (as Windows does), typed values as raw bytes. It counts every
 // call, tracks open handles (so a test can check that every key was closed), can refuse to open
-// a key and can end an enumeration early with an error.
+// a key, can end an enumeration early with an error and can fail chosen writes and deletes.
 #include <array>
 #include <map>
 #include <memory>
@@ -44,6 +44,11 @@ class FakeRegistry : public Registry {
 
   int Calls(Op op) const { return calls_[static_cast<size_t>(op)]; }
   void ResetCalls() { calls_.fill(0); }
+  // The n-th SetValue or DeleteValue from now (1 = the next) fails with kAccessDenied and changes
+  // nothing; 0 switches it off. Other ops are not failed this way.
+  void FailCall(Op op, int n);
+  // Calls failed by FailCall so far.
+  int InjectedFailures() const { return injectedFailures_; }
   // Handles opened or created and not closed yet (roots are never counted).
   int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
@@ -70,11 +75,14 @@ class FakeRegistry : public Registry {
   Node* MakePath(const std::string& path);
   long Open(Op op, RegKey parent, const std::string& subKey, bool create, RegKey& result);
   void Count(Op op) { ++calls_[static_cast<size_t>(op)]; }
+  bool Fails(Op op);  // counts down a FailCall; true on the call that must fail
 
   std::map<RegKey, std::unique_ptr<Node>> roots_;
   std::map<RegKey, Node*> handles_;
   RegKey nextHandle_ = 0x1000;
   std::array<int, static_cast<size_t>(Op::kCount)> calls_{};
+  std::array<int, static_cast<size_t>(Op::kCount)> failIn_{};
+  int injectedFailures_ = 0;
 };
 
 }  // namespace sequora::platform

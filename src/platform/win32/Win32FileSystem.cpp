@@ -99,7 +99,8 @@ std::optional<std::vector<DirEntry>> Win32FileSystem::ListDirectory(const std::s
   if (!find) return std::nullopt;
   std::vector<DirEntry> entries;
   do {
-    entries.push_back({std::string(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    entries.push_back({std::string(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (::FindNextFileA(find.Get(), &found));
   return entries;
 }
