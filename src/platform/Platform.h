@@ -4,11 +4,14 @@
 // the fakes (platform/fake/FakePlatform.h). To add a service, add its reference here and fill it
 // in both places.
 #include "platform/Dialogs.h"
+#include "platform/Download.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
+#include "platform/PopupMenus.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/ShellFolders.h"
 #include "platform/ShellLinks.h"
 #include "platform/Tray.h"
 #include "platform/Windows.h"
@@ -25,6 +28,9 @@ struct Platform {
   Registry& registry;
   ShellLinks& shellLinks;
   Tray& tray;
+  ShellFolders& shellFolders;
+  Download& download;
+  PopupMenus& popupMenus;
 };
 
 }  // namespace sequora::platform
