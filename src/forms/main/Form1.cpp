@@ -2,6 +2,10 @@
 
 namespace sequora::forms {
 
+namespace {
+constexpr int kKeyF1 = 0x70;  // VK_F1
+}  // namespace
+
 Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platform) {
   Layout();
   OnLoad = [this] { Form_Load(); };
@@ -18,11 +22,23 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
   OnlyActiveCheck.Click = HideEmptyCheck.Click;
   ListBoxExtended1.SetHost(this);
   Label1.Change = [this] { ShowCountdownInRow(); };
-  Command11.Click = [this] { OpenSettingsPanel(); };
+  Command11.Click = [this] {
+    OpenSettingsPanel();
+    settingsPanel.Text2.SetFocus();  // the button goes unusable: the focus goes to the first field
+  };
   CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   editor.RunCurrentBtn.Click = [this] { RunCurrentBtn_Click(); };
+  AboutBox.Click = [this] { AboutBox_Click(); };
+  wwwLink.Click = [this] { wwwLink_Click(); };
+  OnKeyDown = [this](int keyCode, bool& handled) {
+    if (keyCode != kKeyF1) return;
+    handled = true;
+    AboutBox_Click();
+  };
+  systemTray.OnTrayMenu = [this](const std::string& caption) { OnTrayMenu(caption); };
+  systemTray.MenuOpening = [this] { systemTray.ChangePopupMenuString(TrayMenuString()); };
   log.OnAdded = [this] {
     settingsPanel.ShowLogFileBtn.SetEnabled(true);
     Command15.SetEnabled(true);

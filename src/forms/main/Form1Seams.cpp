@@ -5,9 +5,7 @@
 namespace sequora::forms {
 
 void Form1::PrepareEditor() {}            // entry editor and program icons
-void Form1::SetUpdateLink() {}            // About box and online update
 void Form1::SetupIconList() {}            // program icons
-void Form1::OpenSettingsPanel() {}        // main settings panel (Command11)
 void Form1::Command7_Click() {}           // entry editor
 void Form1::Command14_Click() {}          // import window
 void Form1::RefreshGroupList() {}         // confirmation groups

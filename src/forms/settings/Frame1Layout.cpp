@@ -1,21 +1,8 @@
+// The look of the settings panel: geometry (twips, relative to the panel), captions, tool tips
+// and the design-time state of its controls.
 #include "forms/settings/Frame1.h"
 
-#include <string>
-
 namespace sequora::forms {
-
-Frame1::Frame1(ui::Form& host) : ui::Frame(host, "Frame1") { Layout(); }
-
-void Frame1::ShowSettings(const storage::MainSettings& settings, int countdown, int defaultDelay) {
-  if (settings.CheckRunningProgramTasks) RunningPrgr.SetValue(1);
-  SystemTrayCheck.SetValue(settings.SystemTray ? 1 : 0);
-  if (settings.SkipWindowsAutoRunPrograms) {
-    SkipRegistry.SetValue(1);
-    if (settings.AutoRemoveDoubles) AutoRemoveCheck.SetValue(1);
-  }
-  Text2.SetText(std::to_string(countdown));
-  Text3.SetText(std::to_string(defaultDelay));
-}
 
 // Geometry in twips relative to the panel.
 void Frame1::Layout() {
@@ -61,15 +48,18 @@ void Frame1::Layout() {
   Place(AutoRemoveCheck, 480, 3360, 3760, 285);
   AutoRemoveCheck.SetCaption("Auto-Remove");
   AutoRemoveCheck.SetToolTipText("Remove a program from Autostart (Registry / Directory) if its already in the programlist");
+  AutoRemoveCheck.SetVisible(false);  // shown while "Smart Autorun detect" is ticked
 
   Place(ShowLogFileBtn, 240, 3720, 1200, 375);
   ShowLogFileBtn.SetCaption("Show log");
   ShowLogFileBtn.SetEnabled(false);
   Place(Command3, 1560, 3720, 1200, 375);
   Command3.SetCaption("Show Ini");
-  Place(Command5, 3720, 3660, 480, 420);
+  Place(Command5, 2880, 3660, 1320, 420);
+  Command5.SetCaption("&Save");
   Command5.SetPicture(Picture::Named("save"));
   Command5.SetToolTipText("Save settings");
+  Command5.SetVisible(false);  // shown once something changed
 }
 
 }  // namespace sequora::forms
