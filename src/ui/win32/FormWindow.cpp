@@ -100,11 +100,16 @@ void FormWindow::DestroyNow() {
 }
 
 void FormWindow::OnDestroyed() {
-  // The window went (by DestroyNow, or with its owner); the parts' windows went with it.
+  // The window went (by DestroyNow, or with its owner); the parts' windows went with it, the
+  // tool tip (not owned by it) goes now.
   for (auto& part : parts_) part->Destroy();
   parts_.clear();
   tools_.clear();
-  toolTip_.Release();
+  if (toolTip_ && ::IsWindow(toolTip_.Get())) {
+    toolTip_.Reset();
+  } else {
+    toolTip_.Release();
+  }
   if (endsProgram_) ::PostQuitMessage(0);
 }
 
@@ -265,9 +270,11 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
   if (!control || !Handle()) return;
   if (!toolTip_) {
     if (text.empty()) return;
+    // Not owned by the window: Wine keeps a window that owns a topmost popup out of the topmost
+    // band when it is pinned (SetWindowPos HWND_TOPMOST). The tip is destroyed with the window.
     toolTip_.Reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                      ModuleInstance(), nullptr));
     if (!toolTip_) return;
     ::SendMessageA(toolTip_.Get(), TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));

@@ -1,0 +1,83 @@
+#!/bin/sh
+# The settings panel and the notification icon's menu, driven by real input (xdotool): open the
+# panel ("&Settings"), type 45 into the countdown field, tick "Systemtray Icon", "&Save"; the file
+# holds both. The next start goes behind its icon and counts down from 45; a right click on the
+# icon opens its menu, "&Pause" (its mnemonic P) pauses the run, a second menu's "E&xit" (X) ends
+# Sequora, and the icon goes with it.
+set -eu
+. "$(dirname "$0")/lib/e2e.sh"
+
+app=$WORK/app
+printf '%s\r\n' '[MainSettings]' 'InitialStartupTime=600' 'SystemTray=0' 'StartMinimized=0' \
+  'CheckRunningProgramTasks=0' 'SkipWindowsAutoRunPrograms=0' '[ProgramList]' >"$app/Sequora.ini"
+title="Sequora 1.3 Beta"
+
+desktop_run "$app" sequora.exe
+[ -n "$(probe wait "$title" 30000)" ] || fail "no main window"
+
+# ---- The settings panel ---------------------------------------------------------------------
+click_child "$title" "&Settings" || fail "no &Settings button"
+field=$(probe children "$title" | awk -F'|' '$1 == "Edit" && $2 == "600" && $4 == 1 { print $3; exit }')
+[ -n "$field" ] || fail "the settings panel shows no countdown field holding 600"
+set -- $field
+deskwin=$(xdotool search --name "$TEST_NAME - Wine desktop" | head -1)
+xdotool mousemove --window "$deskwin" $((($1 + $3) / 2)) $((($2 + $4) / 2)) click 1
+press_keys End
+for _ in 1 2 3 4; do press_keys BackSpace; done
+xdotool type --delay 50 45
+click_child "$title" "Systemtray Icon" || fail "no Systemtray Icon box"
+sleep 0.5
+click_child "$title" "&Save" || fail "no &Save button: nothing changed?"
+sleep 1
+grep -q '^InitialStartupTime=45' "$app/Sequora.ini" || fail "the file does not hold InitialStartupTime=45"
+grep -q '^SystemTray=1' "$app/Sequora.ini" || fail "the file does not hold SystemTray=1"
+click_child "$title" "E&xit" || fail "no E&xit button"
+wait_processes 20 0 || fail "sequora.exe did not end on E&xit"
+
+# ---- The next start: behind the icon, from 45 ----------------------------------------------------
+tray_children() { probe classchildren Shell_TrayWnd | awk -F'|' '$4 == 1 { print $3 }'; }
+desktop_run "$app" sequora.exe
+_tries=0
+until [ -n "$(tray_children)" ]; do
+  _tries=$((_tries + 1))
+  [ $_tries -le 30 ] || fail "no notification icon after the start"
+  sleep 0.5
+done
+sleep 1
+[ -z "$(probe wait "$title" 500)" ] || fail "the main window is shown, not hidden behind its icon"
+caption=$(probe title "$title" | tr -d '\r\n')
+seconds=${caption##*Beta  }
+case $seconds in
+  4[0-5] | 3[0-9]) ;;
+  *) fail "the hidden window does not count down from 45: '$caption'" ;;
+esac
+
+# ---- The icon's menu by real clicks --------------------------------------------------------------
+icon=$(tray_children | head -1)
+set -- $icon
+desktop_xy="$((($1 + $3) / 2)) $((($2 + $4) / 2))"
+menu_choice() {  # KEY: right-click the icon, wait for the menu, press the item's mnemonic
+  xdotool mousemove --window "$deskwin" $desktop_xy click 3
+  _tries=0
+  until [ "$(probe class '#32768' | cut -d'|' -f1 | tr -d '\r\n')" = 1 ]; do
+    _tries=$((_tries + 1))
+    [ $_tries -le 20 ] || return 1
+    sleep 0.25
+  done
+  press_keys "$1"
+}
+menu_choice p || fail "no menu on a right click of the icon"
+sleep 1
+caption=$(probe title "$title" | tr -d '\r\n')
+case $caption in
+  "Pause - "*) ;;
+  *) fail "\"&Pause\" did not pause the run: '$caption'" ;;
+esac
+sleep 2
+[ "$(probe title "$title" | tr -d '\r\n')" = "$caption" ] || fail "the countdown goes on while paused"
+
+menu_choice x || fail "no menu on the second right click"
+wait_processes 20 0 || fail "\"E&xit\" from the icon's menu did not end sequora.exe"
+[ -z "$(tray_children)" ] || fail "an icon is left in the tray"
+echo "settings and tray: 45 and SystemTray=1 saved; next start behind the icon at $seconds s;" \
+  "paused ('$caption') and ended from the icon's menu by real clicks"
