@@ -45,7 +45,13 @@ until [ -n "$(probe title "$title" | tr -d '\r\n')" ]; do
 done
 sleep 1
 [ -z "$(probe wait "$title" 500)" ] || fail "the main window is shown, not hidden behind its icon"
-caption=$(probe title "$title" | tr -d '\r\n')
+# From the third tick on the caption ends in the seconds left.
+_tries=0
+until caption=$(probe title "$title  " | tr -d '\r\n') && [ -n "$caption" ]; do
+  _tries=$((_tries + 1))
+  [ $_tries -le 30 ] || fail "the hidden window's caption shows no countdown"
+  sleep 0.5
+done
 seconds=${caption##*Beta  }
 case $seconds in
   4[0-5] | 3[0-9]) ;;
