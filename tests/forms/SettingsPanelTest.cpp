@@ -109,25 +109,7 @@ TEST_F(SettingsPanelTest, Typing45AndSavingWritesItAndTheNextStartCountsFrom45) 
   EXPECT_EQ(next.Label1.Caption(), "44");
 }
 
-TEST_F(SettingsPanelTest, UntickingSmartAutorunDetectWarnsOnceAndSavesBothOff) {
-  PutSettings({"SkipWindowsAutoRunPrograms=1", "AutoRemoveDoublesFromWindowsAutostart=1"});
-  Load();
-  forms::Frame1& p = Panel();
-  p.SkipRegistry.RaiseClick();
-  EXPECT_EQ(Warnings(), std::vector<std::string>{"Warning: Programs may start twice when you disable this option"});
-  EXPECT_FALSE(p.AutoRemoveCheck.Visible());
-  EXPECT_EQ(p.AutoRemoveCheck.Value(), 0);
-  Save();
-  EXPECT_TRUE(FileHas("SkipWindowsAutoRunPrograms=0"));
-  EXPECT_TRUE(FileHas("AutoRemoveDoublesFromWindowsAutostart=0"));
-  EXPECT_EQ(Warnings().size(), 1u);
-
-  p.SkipRegistry.RaiseClick();  // ticked again: Auto-Remove is offered again, unticked
-  EXPECT_TRUE(p.AutoRemoveCheck.Visible());
-  EXPECT_EQ(p.AutoRemoveCheck.Value(), 0);
-}
-
-TEST_F(SettingsPanelTest, AutoRemoveWarnsEachTimeItGoesOnUntilItIsSavedOn) {
+TEST_F(SettingsPanelTest, AutoRemoveWarnsEachTimeItGoesOnUnsavedAndUntickingSmartAutorunDetectClearsIt) {
   PutSettings({"SkipWindowsAutoRunPrograms=1", "AutoRemoveDoublesFromWindowsAutostart=0"});
   Load();
   forms::Frame1& p = Panel();
@@ -141,6 +123,17 @@ TEST_F(SettingsPanelTest, AutoRemoveWarnsEachTimeItGoesOnUntilItIsSavedOn) {
   p.AutoRemoveCheck.RaiseClick();
   p.AutoRemoveCheck.RaiseClick();
   EXPECT_EQ(Warnings().size(), 2u);  // the file holds it on now
+
+  p.SkipRegistry.RaiseClick();
+  EXPECT_EQ(Warnings().back(), "Warning: Programs may start twice when you disable this option");
+  EXPECT_EQ(Warnings().size(), 3u);
+  EXPECT_FALSE(p.AutoRemoveCheck.Visible());
+  Save();
+  EXPECT_TRUE(FileHas("SkipWindowsAutoRunPrograms=0"));
+  EXPECT_TRUE(FileHas("AutoRemoveDoublesFromWindowsAutostart=0"));
+  p.SkipRegistry.RaiseClick();  // ticked again: Auto-Remove is offered again, unticked
+  EXPECT_TRUE(p.AutoRemoveCheck.Visible());
+  EXPECT_EQ(p.AutoRemoveCheck.Value(), 0);
 }
 
 TEST_F(SettingsPanelTest, ASaveReplacesTheFileOnceAndAFailedOneIsReportedWithNothingLost) {
