@@ -97,6 +97,26 @@ struct Dialog : ui::Form {
   controls::AlwaysOnTop AlwaysOnTop1;
 };
 
+// Pixels of the window's painting that are not the background colour.
+int DrawnPixels(HWND hwnd) {
+  RECT r;
+  ::GetClientRect(hwnd, &r);
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const COLORREF background = ::GetPixel(dc, 0, 0);
+  int drawn = 0;
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) drawn += ::GetPixel(dc, x, y) != background;
+  ::SelectObject(dc, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return drawn;
+}
+
 bool WindowTopmost(HWND hwnd) { return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 std::string StoredOnTop() {
@@ -127,6 +147,7 @@ TEST(AlwaysOnTopPart, TheButtonPinsItsWindowAndReleasesItByMouseAndByKey) {
   RECT r;
   ::GetClientRect(button, &r);
   EXPECT_EQ(r.right, ::MulDiv(315, dpi, 1440));  // the control's own size at the window's DPI
+  EXPECT_GT(DrawnPixels(button), r.right * r.bottom / 10);  // the pin is drawn
 
   dialog.AlwaysOnTop1.SetToTop(false);  // as the confirmation window opens
   test::Pump();

@@ -142,17 +142,26 @@ void FormWindow::CreatePendingParts() {
   for (Control* control : pending) EnsurePart(*control);
 }
 
+namespace {
+// Whether sibling `a` lies somewhere above sibling `b`.
+bool IsAbove(HWND a, HWND b) {
+  for (HWND w = ::GetWindow(b, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV))
+    if (w == a) return true;
+  return false;
+}
+}  // namespace
+
 // Where two controls of one container overlap, the one declared later lies above (as in the
-// window designs); otherwise the stacking (and the Tab order) follows the declaration order.
+// window designs), also over a frame declared before it (the side panels' close button);
+// otherwise the stacking (and the Tab order) follows the declaration order.
 void FormWindow::StackOverlaps() {
   for (size_t i = 0; i < parts_.size(); ++i) {
     ControlPart& upper = *parts_[i];
     if (upper.Model().GetKind() == Kind::Frame) continue;
     for (size_t j = 0; j < i; ++j) {
       ControlPart& lower = *parts_[j];
-      if (lower.Model().GetKind() == Kind::Frame || ::GetParent(lower.Handle()) != ::GetParent(upper.Handle()))
-        continue;
-      if (!Intersect(upper.PixelRect(), lower.PixelRect())) continue;
+      if (::GetParent(lower.Handle()) != ::GetParent(upper.Handle())) continue;
+      if (!Intersect(upper.PixelRect(), lower.PixelRect()) || IsAbove(upper.Handle(), lower.Handle())) continue;
       HWND above = ::GetWindow(lower.Handle(), GW_HWNDPREV);
       ::SetWindowPos(upper.Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
