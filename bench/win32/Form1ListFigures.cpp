@@ -8,7 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "GdiCount.h"
 #include "UiTestSupport.h"
+#include "base/BmpFile.h"
+#include "platform/fake/FakeIcons.h"
 #include "controls/win32/ListBoxExtendedPart.h"
 #include "platform/fake/FakePlatform.h"
 #include "forms/main/Form1.h"
@@ -45,6 +48,11 @@ int main() {
   fakes.environment.exeName = "Sequora";
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", Settings());
+  // Every program has its icon file, so the rows draw 80 bitmaps.
+  fakes.fileSystem.MakeDirs("C:\\Sequora\\Icons");
+  for (int n = 1; n <= 80; ++n)
+    fakes.fileSystem.PutFile("C:\\Sequora\\Icons\\Icon" + std::to_string(n) + ".bmp",
+                             EncodeBmp(platform::FakeIcons::Image(0x030507u * static_cast<std::uint32_t>(n), 32)));
 
   forms::Form1 form(fakes.platform);
   auto window = std::make_unique<ui::win32::FormWindow>(form);
@@ -56,7 +64,7 @@ int main() {
   if ((form.ListBoxExtended1.GetListCount()) != (101)) return 1;
 
   const int windowsBefore = WindowsOfThread();
-  const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  const unsigned long gdiBefore = figures::GdiObjectsOfProcess();
   constexpr int kRounds = 30;
   double fill = 0, fillPaint = 0, rebuild = 0, rebuildPaint = 0;
   for (int i = 0; i < kRounds; ++i) {
@@ -82,7 +90,7 @@ int main() {
   int listWindows = CountWindows(list);
   auto* part = dynamic_cast<controls::win32::ListBoxExtendedPart*>(ui::win32::Window::FromHandle(list));
   if (part && part->ToolTipHandle()) ++listWindows;
-  const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  const unsigned long gdiAfter = figures::GdiObjectsOfProcess();
 
   std::printf("main window, program list of 101 entries (%d rows):\n", form.ListBoxExtended1.GetListCount());
   std::printf("  list fill (FillExtendedList: ClearAll, layout, 101 AddToExtendedList, select): %.0f us\n",

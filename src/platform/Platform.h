@@ -4,12 +4,15 @@
 // the fakes (platform/fake/FakePlatform.h). To add a service, add its reference here and fill it
 // in both places.
 #include "platform/Dialogs.h"
+#include "platform/Download.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Icons.h"
 #include "platform/Launcher.h"
+#include "platform/PopupMenus.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/ShellFolders.h"
 #include "platform/ShellLinks.h"
 #include "platform/Tray.h"
 #include "platform/Windows.h"
@@ -27,6 +30,9 @@ struct Platform {
   ShellLinks& shellLinks;
   Tray& tray;
   Icons& icons;
+  ShellFolders& shellFolders;
+  Download& download;
+  PopupMenus& popupMenus;
 };
 
 }  // namespace sequora::platform

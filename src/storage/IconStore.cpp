@@ -75,7 +75,9 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
   // The file's image and, at another size, the one shown.
   const std::vector<int> sizes = size == kFileSize ? std::vector<int>{kFileSize} : std::vector<int>{kFileSize, size};
   EntryIcon result;
-  const std::string program = platform::GetShortPath(fs_, entry.Dir + entry.Program);
+  // Asked for only where needed: the short form of a path is slow to find (under Wine it lists
+  // every folder on the way), and a saved bitmap at its own size needs no program.
+  const auto program = [&] { return platform::GetShortPath(fs_, entry.Dir + entry.Program); };
 
   // The entry's own bitmap, unless the caller names another source.
   if (sourcePath.empty() && fs_.FileExists(IconPath(n))) {
@@ -84,7 +86,7 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
       result.file = Share(FitBitmap(*saved, kFileSize));
       std::shared_ptr<const Bitmap> shown = result.file;
       if (size != kFileSize) {
-        std::vector<Bitmap> own = ProgramIcons(program, sizes);
+        std::vector<Bitmap> own = ProgramIcons(program(), sizes);
         const bool sharp = own.size() == 2 && IsProgramsOwnIcon(*result.file, own[0]);
         shown = Share(sharp ? std::move(own[1]) : FitBitmap(*saved, size));
       }
@@ -95,7 +97,7 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
   }
 
   result.unsaved = true;
-  const std::string source = sourcePath.empty() ? program : StripQuotes(sourcePath);
+  const std::string source = sourcePath.empty() ? program() : StripQuotes(sourcePath);
   std::vector<Bitmap> images;
   if (!IsBitmapFile(source)) {
     images = ProgramIcons(source, sizes);

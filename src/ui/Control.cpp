@@ -89,6 +89,12 @@ void Label::SetTransparent(bool t) {
   Notify(Property::Style);
 }
 
+void Label::SetUseMnemonic(bool m) {
+  if (m == useMnemonic_) return;
+  useMnemonic_ = m;
+  Notify(Property::Style);
+}
+
 void TextBox::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);

@@ -18,6 +18,10 @@ class Label : public Control {
   void SetAlignment(Align a);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool t);
+  // "&" marks the Alt key of the control after the label (the field it names); off by default,
+  // since most labels show program paths, which may contain "&".
+  bool UseMnemonic() const { return useMnemonic_; }
+  void SetUseMnemonic(bool m);
 
   std::function<void()> Click;
   void RaiseClick() {
@@ -30,6 +34,7 @@ class Label : public Control {
   std::string caption_;
   Align align_ = Align::Left;
   bool transparent_ = false;
+  bool useMnemonic_ = false;
 };
 
 class TextBox : public Control {

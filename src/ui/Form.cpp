@@ -122,6 +122,12 @@ void Form::SetTopmost(bool topmost) {
   Notify(FormProperty::Topmost);
 }
 
+void Form::RaiseDpiChanged(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  if (OnDpiChanged) OnDpiChanged();
+}
+
 void Form::Activate() {
   if (view_) view_->ActivateRequested(*this);
 }

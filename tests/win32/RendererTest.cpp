@@ -183,8 +183,12 @@ TEST_F(Renderer, ADpiChangeLaysEverythingOutAgain) {
   suggested.bottom = suggested.top + TwipsToPixels(form.Height(), 144);
   LOGFONTA before{};
   ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(H(form.Label1), WM_GETFONT, 0, 0)), sizeof(before), &before);
+  int told = 0;
+  form.OnDpiChanged = [&] { ++told; };
   ::SendMessageA(top, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(window->Dpi(), 144);
+  EXPECT_EQ(form.Dpi(), 144);  // the form draws its bitmaps at this size
+  EXPECT_EQ(told, 1);
   ExpectRect(H(form.Command1), TwipsRectToPixels(120, 1320, 1200, 375, 144));
   ExpectRect(H(form.Check2), TwipsRectToPixels(240, 360, 3600, 300, 144));  // inside the frame
   LOGFONTA after{};
@@ -322,6 +326,23 @@ TEST_F(Renderer, KeysGoToTheFormFirstThenToDialogNavigation) {
   send(WM_KEYDOWN, VK_TAB);  // Tab moves on from the text box
   EXPECT_EQ(::GetFocus(), H(form.Check1));
   EXPECT_EQ(form.Focused(), &form.Check1);
+
+  // The Alt key of a label that names a field puts the focus into that field.
+  form.Label1.SetCaption("&Countdown");
+  form.Label1.SetUseMnemonic(true);
+  send(WM_SYSCHAR, 'c');
+  EXPECT_EQ(::GetFocus(), H(form.Text1));
+
+  // Of two default buttons (panels sharing a place) the one shown takes Enter.
+  int hiddenDefault = 0;
+  form.Command1.SetDefault(true);
+  form.Command1.SetVisible(false);
+  form.Command2.SetDefault(true);
+  form.Command1.Click = [&] { ++hiddenDefault; };
+  form.Text1.SetFocus();
+  send(WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(hiddenDefault, 0);
+  EXPECT_EQ(cancels, 2);  // Command2's click
 }
 
 TEST_F(Renderer, TimersTickThroughSetTimer) {

@@ -235,6 +235,14 @@ bool ListBoxExtendedPart::OnToolTipText(NMHDR& header) {
 }
 
 void ListBoxExtendedPart::Paint(HDC dc, const RECT& client) {
+  // The selected row's text is the window's text: what a screen reader names the list by (and
+  // what the end-to-end tests read).
+  const int selected = list_.SelectedRow();
+  std::string name = selected >= 0 && selected < list_.GetListCount() ? list_.Row(selected).Text1.Text() : "";
+  if (name != windowText_) {
+    windowText_ = std::move(name);
+    ::SetWindowTextA(Handle(), windowText_.c_str());
+  }
   PaintState state;
   state.hot = hot_;
   state.pressed = pressed_;

@@ -65,6 +65,7 @@ class ListBoxExtendedPart : public ui::win32::UserControlPart, public ui::win32:
   std::optional<ElementAt> pressed_;
   bool trackingLeave_ = false;
   bool paintPending_ = false;
+  std::string windowText_;  // the selected row's text, as last given to the window
   bool scrollPending_ = false;  // the model's scroll range or value changed since the last paint
   int wheelRest_ = 0;
   std::string tipText_;

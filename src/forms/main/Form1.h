@@ -19,18 +19,22 @@
 //   "save"    save (Command5, Command9)
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
-//   "program" an entry's icon until the program icons exist; "enabled", "disabled", "running",
+//   "info"    the About box (AboutBox)
+//   "program" the icon of a program that has none of its own; "enabled", "disabled", "running",
 //             "skip", "warning", "groupask", "groupyes", "groupno", "groupdefault" the status
 //             pictures of a list row
 #include <array>
 #include <string>
 
+#include "autostart/Registry.h"
 #include "controls/ListBoxExtended.h"
 #include "controls/ListBoxHost.h"
 #include "forms/confirm/ConfirmHost.h"
 #include "forms/confirm/MsgBoxForm.h"
+#include "forms/editor/EditorHost.h"
 #include "forms/editor/Frame2.h"
 #include "forms/settings/Frame1.h"
+#include "forms/settings/SettingsHost.h"
 #include "forms/tray/SystemTray.h"
 #include "platform/Platform.h"
 #include "startup/Launcher.h"
@@ -59,6 +63,8 @@ class NoWindowsAutostart : public startup::AutostartCheck {
 class Form1 : public ui::Form,
               public controls::ListBoxHost,
               public ConfirmHost,
+              private EditorHost,
+              private SettingsHost,
               private startup::RunView {
  public:
   explicit Form1(platform::Platform platform);
@@ -82,6 +88,9 @@ class Form1 : public ui::Form,
   storage::AppPaths paths_;
   storage::MainSettings settings_;
   NoWindowsAutostart noWindowsAutostart_;
+  // Per-user app settings (HKEY_CURRENT_USER\Software\Sequora\...): the confirmation window's
+  // always-on-top state.
+  autostart::AppSettings appSettings_{platform_.registry, platform_.dialogs, [this] { platform_.windows.EndProgram(0); }};
 
  public:
   // ---- The run's parts -------------------------------------------------------------------------
@@ -140,10 +149,15 @@ class Form1 : public ui::Form,
 
   // Notification area (Form1Tray.cpp), with the window systemTray: with `hide` the window goes
   // behind the icon; with tray mode off the icon goes and the window shows.
-  void SetTrayMode(bool hide);
+  void SetTrayMode(bool hide) override;
   void Form_Resize();
   void ChangeToolTipText(const std::string& text);
   void RemoveTrayIcon();
+  // The icon's right-click menu: "&Show", "&Pause" or "&Resume", "Start &next now", "S&kip next",
+  // a line, "E&xit"; greyed where the run cannot do it (after the run; start-now as its button).
+  std::string TrayMenuString() const;
+  // The caption chosen in the icon's menu.
+  void OnTrayMenu(const std::string& caption);
 
   // Program icons: the icon of entry n into `target` (from `path` when given); the path of entry
   // n's icon file when that file does not exist, "" when it does.
@@ -163,6 +177,8 @@ class Form1 : public ui::Form,
   void CloseFrameBtn_Click();
   void ShowLogFileBtn_Click();
   void Command15_Click();  // "Warnings!"
+  void AboutBox_Click();   // the About box (also F1)
+  void wwwLink_Click();    // "Online-Update"
 
   // ---- Controls ------------------------------------------------------------------------------
   // Head of the window.
@@ -176,6 +192,9 @@ class Form1 : public ui::Form,
   ui::Button Command11{*this, "Command11"};     // open the settings panel
   ui::Button Command15{*this, "Command15"};     // "Warnings!"
   ui::Button Command1{*this, "Command1"};       // "E&xit"
+  // Foot of the window.
+  ui::PictureBox AboutBox{*this, "AboutBox"};   // opens the About box
+  ui::Label wwwLink{*this, "wwwLink"};          // "Online-Update"
 
   // Program list and status text.
   ui::Frame ListFrame{*this, "ListFrame"};
@@ -186,8 +205,8 @@ class Form1 : public ui::Form,
   ui::ListBox SortierList{*this, "SortierList"};  // hidden: one line per entry
 
   // The side panels, in one place on the right.
-  Frame1 settingsPanel{*this};  // settings
-  Frame2 editor{*this};         // entry editor
+  Frame1 settingsPanel{*this, *this, platform_, paths_, settings_};  // settings
+  Frame2 editor{*this, *this, platform_.dialogs, platform_.fileSystem, platform_.icons};  // entry editor
   ui::Button CloseFrameBtn{*this, "CloseFrameBtn"};  // close the side panel
 
   ui::Timer Timer1{*this, "Timer1", 20000, false};  // countdown
@@ -207,8 +226,8 @@ class Form1 : public ui::Form,
 
   // ---- The windows Form1 owns ------------------------------------------------------------------
   // The renderer shows them when they are shown, like Form1 itself.
-  MsgBoxForm msgBoxForm{*this, platform_.dialogs};
-  SystemTray systemTray{platform_.tray};
+  MsgBoxForm msgBoxForm{*this, platform_.dialogs, appSettings_};
+  SystemTray systemTray{platform_.tray, platform_.popupMenus};
 
  private:
   // startup::RunView (Form1Run.cpp)
@@ -225,6 +244,10 @@ class Form1 : public ui::Form,
   void RefreshTrayIcon() override { SetTrayMode(false); }
   bool ShowEndNotice(const std::string& text) override;
   void RunFinished() override;
+  // SettingsHost, and opening the panel (Form1Settings.cpp)
+  void GoToTray() override;
+  void SettingsSaved() override;
+  void OpenSettingsPanel();  // the settings panel in the editor's place
 
   void Layout();  // Form1Layout.cpp
   // Places ListFrame, the list and its filter boxes for what is shown beside and below them (a
@@ -234,23 +257,42 @@ class Form1 : public ui::Form,
   void AddToExtendedList(int n, bool redraw, const startup::EntryStatus& status);
   void ShowCountdownInRow();  // Label1's caption into the current row
   bool EndIfPreviousInstance();
-  // A change the user made could not be written to the settings file: says so, once.
+  // A change the user made could not be written to the settings file (or to `path`): says so, once.
   void ShowSaveFailed();
-  bool StartupShortcutExists();
+  void ShowSaveFailed(const std::string& path) override;
+
+  // EditorHost (Form1Editor.cpp)
+  storage::ProgramList& EditedList() override { return startupList.ProgramList; }
+  storage::ProgramListContext EditedListContext() override;
+  std::int16_t DefaultDelay() override { return settings_.ProgramDelayDefault; }
+  bool SettingsPanelOpen() override { return settingsPanel.Visible(); }
+  void EditorShown() override;
+  void HighlightEntry(int n) override { HighlightListRow(n - 1); }
+  int SortRow() override { return SortierList.ListIndex(); }
+  void SelectSortRow(int row) override { SortierList.SetListIndex(row); }
+  void EntrySaved(int n, bool announce) override;
+  void EntriesChanged(int n) override;
+ public:
+  void RunConfirmCombo(int group) override;
+  // The size of a program icon at the window's DPI (32 pixels at 96).
+  int IconSizePx() const;
+
+ private:
   void UnloadSecondaryWindows();
 
   // Calls into parts not built yet (Form1Seams.cpp); each body is what stands in until then.
-  void PrepareEditor();              // image lists, list text area, editor buttons
-  void SetUpdateLink();              // the online-update link's download address
-  void SetupIconList();              // the program icon list
-  void OpenSettingsPanel();          // the action of the settings button Command11
-  void Command7_Click();             // the editor's entry selection (next entry)
   void Command14_Click();            // the import window, modal, timers held
+
+  // The entry editor's side (Form1Editor.cpp).
+  void PrepareEditor();              // group items, Esc, the sort list and DPI wiring
+  void EditSelectedEntry();          // F2: the editor on the selected row's entry
+  void SetupIconList();              // the program icon list at the window's DPI
+  void Command7_Click();             // the editor's next entry (entry 1 at start)
   void RefreshGroupList();           // the group names in QuestionCombo
   void ShowEntryInEditor(int entry); // fill the editor from the program list's entry
-  Picture ProgramIconList(int entry);  // the entry's icon (program icons)
-  void SelectEntryInEditor(int entry);  // show the entry in the editor
-  void ShowGroupSetup(int entry);       // the group set-up for the entry's group
+  Picture ProgramIconList(int entry);  // the entry's icon in the rows
+  void SelectEntryInEditor(int entry);  // the sort list selects it; the editor shows it
+  void ShowGroupSetup(int entry);       // the entry in the editor, its group list focused
 };
 
 }  // namespace sequora::forms

@@ -42,6 +42,8 @@ void Form1::ArrangeListFrame() {
 }
 
 void Form1::CloseFrameBtn_Click() {
+  // Unsaved changes in the editor are offered for saving; a save that fails keeps the panel open.
+  if (!editor.OfferToSave()) return;
   editor.SetVisible(false);
   settingsPanel.SetVisible(false);
   CloseFrameBtn.SetVisible(false);

@@ -27,6 +27,8 @@ bool Form1::ShowEndNotice(const std::string& text) {
 
 // The run is over: nothing may stay in the notification area, and the program ends.
 void Form1::RunFinished() {
+  // The last program started while the editor held changes: they are offered for saving first.
+  if (!editor.OfferToSave()) return;
   if (!TrayRemoved) {
     RemoveTrayIcon();
     TrayRemoved = true;

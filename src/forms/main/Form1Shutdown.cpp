@@ -3,7 +3,13 @@
 
 namespace sequora::forms {
 
-void Form1::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) {
+void Form1::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
+  // What was typed into the editor is offered for saving (not while Windows ends the session); a
+  // save that fails keeps the window open with it.
+  if (mode != ui::UnloadMode::WindowsSession && !editor.OfferToSave()) {
+    cancel = true;
+    return;
+  }
   if (!TrayRemoved) {
     RemoveTrayIcon();
     TrayRemoved = true;
@@ -23,6 +29,7 @@ void Form1::Form_Unload() {
 void Form1::Command1_Click() {
   bool cancel = false;
   Form_QueryUnload(cancel, ui::UnloadMode::Code);
+  if (cancel) return;
   sequencer.Stop();
   platform_.windows.EndProgram(0);
 }

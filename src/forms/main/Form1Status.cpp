@@ -21,8 +21,10 @@ void Form1::ShowStatus(int first, const startup::StatusView& view) {
   ConfirmationStillNeeded();
 }
 
-void Form1::ShowSaveFailed() {
-  platform_.dialogs.MsgBox("The change could not be saved in " + paths_.IniPath +
+void Form1::ShowSaveFailed() { ShowSaveFailed(paths_.IniPath); }
+
+void Form1::ShowSaveFailed(const std::string& path) {
+  platform_.dialogs.MsgBox("The change could not be saved in " + path +
                                ".\r\nThe file or its folder may be read-only or in use.",
                            "Sequora", platform::msgbox::kExclamation);
 }

@@ -6,12 +6,15 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeCodePage.h"
 #include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeDownload.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIcons.h"
 #include "platform/fake/FakeLauncher.h"
+#include "platform/fake/FakePopupMenus.h"
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeTray.h"
 #include "platform/fake/FakeWindows.h"
 
@@ -31,11 +34,15 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeTray tray;
   FakeIcons icons;
+  FakeShellFolders shellFolders;
+  FakeDownload download{fileSystem};
+  FakePopupMenus popupMenus;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
   lnk::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray, icons};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray,
+                    icons,      shellFolders, download,  popupMenus};
 };
 
 }  // namespace sequora::platform

@@ -89,6 +89,7 @@ void FormWindow::CreateNow() {
                     TwipsToPixels(form_.Height(), dpi_), owner_, nullptr))
     return;
   dpi_ = LayoutDpi(DpiOfWindow(Handle()));
+  form_.RaiseDpiChanged(dpi_);
   ApplyGeometry();
   for (Control* control : form_.Controls()) EnsurePart(*control);
   StackOverlaps();
@@ -118,11 +119,16 @@ void FormWindow::DestroyNow() {
 }
 
 void FormWindow::OnDestroyed() {
-  // The window went (by DestroyNow, or with its owner); the parts' windows went with it.
+  // The window went (by DestroyNow, or with its owner); the parts' windows went with it, the
+  // tool tip (not owned by it) goes now.
   for (auto& part : parts_) part->Destroy();
   parts_.clear();
   tools_.clear();
-  toolTip_.Release();
+  if (toolTip_ && ::IsWindow(toolTip_.Get())) {
+    toolTip_.Reset();
+  } else {
+    toolTip_.Release();
+  }
   if (endsProgram_) ::PostQuitMessage(0);
 }
 
@@ -155,17 +161,26 @@ void FormWindow::CreatePendingParts() {
   for (Control* control : pending) EnsurePart(*control);
 }
 
+namespace {
+// Whether sibling `a` lies somewhere above sibling `b`.
+bool IsAbove(HWND a, HWND b) {
+  for (HWND w = ::GetWindow(b, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV))
+    if (w == a) return true;
+  return false;
+}
+}  // namespace
+
 // Where two controls of one container overlap, the one declared later lies above (as in the
-// window designs); otherwise the stacking (and the Tab order) follows the declaration order.
+// window designs), also over a frame declared before it (the side panels' close button);
+// otherwise the stacking (and the Tab order) follows the declaration order.
 void FormWindow::StackOverlaps() {
   for (size_t i = 0; i < parts_.size(); ++i) {
     ControlPart& upper = *parts_[i];
     if (upper.Model().GetKind() == Kind::Frame) continue;
     for (size_t j = 0; j < i; ++j) {
       ControlPart& lower = *parts_[j];
-      if (lower.Model().GetKind() == Kind::Frame || ::GetParent(lower.Handle()) != ::GetParent(upper.Handle()))
-        continue;
-      if (!Intersect(upper.PixelRect(), lower.PixelRect())) continue;
+      if (::GetParent(lower.Handle()) != ::GetParent(upper.Handle())) continue;
+      if (!Intersect(upper.PixelRect(), lower.PixelRect()) || IsAbove(upper.Handle(), lower.Handle())) continue;
       HWND above = ::GetWindow(lower.Handle(), GW_HWNDPREV);
       ::SetWindowPos(upper.Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -305,9 +320,11 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
   if (!control || !Handle()) return;
   if (!toolTip_) {
     if (text.empty()) return;
+    // Not owned by the window: Wine keeps a window that owns a topmost popup out of the topmost
+    // band when it is pinned (SetWindowPos HWND_TOPMOST). The tip is destroyed with the window.
     toolTip_.Reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                      ModuleInstance(), nullptr));
     if (!toolTip_) return;
     ::SendMessageA(toolTip_.Get(), TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));
@@ -460,8 +477,10 @@ bool FormWindow::PreTranslate(MSG& msg) {
 void FormWindow::PressButtonWithRole(bool cancel) {
   for (auto& part : std::vector<std::shared_ptr<ControlPart>>(parts_)) {
     if (!(cancel ? part->IsCancelButton() : part->IsDefaultButton())) continue;
+    // Side panels that share a place each have their own: the one that is shown answers.
     HWND hwnd = part->Handle();
-    if (hwnd && ::IsWindowEnabled(hwnd) && ::IsWindowVisible(hwnd)) part->Press();
+    if (!hwnd || !::IsWindowVisible(hwnd)) continue;
+    if (::IsWindowEnabled(hwnd)) part->Press();
     return;
   }
 }
@@ -596,6 +615,7 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
       applyingGeometry_ = false;
       Relayout();
+      form_.RaiseDpiChanged(dpi_);
       return 0;
     }
     case WM_SETTINGCHANGE:
@@ -605,9 +625,20 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_THEMECHANGED:
       ::RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
       break;
+    case WM_NEXTDLGCTL: {
+      // What a dialog's own procedure does: IsDialogMessage sends it for the Alt key of a label
+      // (focus to the label, then on to the field after it) and expects the window to move the
+      // focus. An edit reached so gets its text selected, as in a dialog.
+      HWND target = lParam ? reinterpret_cast<HWND>(wParam) : ::GetNextDlgTabItem(Handle(), ::GetFocus(), wParam != 0);
+      if (!target) return 0;
+      ::SetFocus(target);
+      if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+      return 0;
+    }
     case DM_GETDEFID:
       for (auto& part : parts_)
-        if (part->IsDefaultButton()) return MAKELRESULT(part->Id(), DC_HASDEFID);
+        if (part->IsDefaultButton() && part->Handle() && ::IsWindowVisible(part->Handle()))
+          return MAKELRESULT(part->Id(), DC_HASDEFID);
       return 0;
     case kCreatePendingParts:
       CreatePendingParts();

@@ -1,5 +1,5 @@
-// Label: a STATIC control. Captions are shown literally (no & mnemonics): labels show program
-// paths, which may contain "&".
+// Label: a STATIC control. Captions are shown literally unless the label names a field
+// (UseMnemonic): labels show program paths, which may contain "&".
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/Parts.h"
@@ -39,7 +39,7 @@ class LabelPart : public ControlPart {
  private:
   DWORD Style() const {
     DWORD align = label_.Alignment() == Align::Right ? SS_RIGHT : label_.Alignment() == Align::Center ? SS_CENTER : SS_LEFT;
-    return align | SS_NOTIFY | SS_NOPREFIX;
+    return align | SS_NOTIFY | (label_.UseMnemonic() ? 0 : SS_NOPREFIX);
   }
   Label& label_;
 };
