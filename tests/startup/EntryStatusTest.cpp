@@ -11,8 +11,8 @@ namespace {
 
 class StatusTest : public test::RunTest {
  protected:
-  startup::StartupList& LoadWith(std::initializer_list<std::string> entries, bool detectRunning = true) {
-    PutSettings({detectRunning ? "CheckRunningProgramTasks=1" : "CheckRunningProgramTasks=0"}, entries);
+  startup::StartupList& LoadWith(std::initializer_list<std::string> entries) {
+    PutSettings({"CheckRunningProgramTasks=1"}, entries);
     Start();
     return parts->list;
   }
@@ -63,8 +63,6 @@ TEST_F(StatusTest, ARunningProgramIsTheEntrysOwnFileWhereItsImagePathIsKnown) {
   EXPECT_FALSE(E(4).IsRunning);
   EXPECT_FALSE(E(5).IsRunning);
   EXPECT_TRUE(E(6).IsRunning);  // by its name alone
-  EXPECT_TRUE(Status(1).skip);
-  EXPECT_FALSE(Status(4).skip);
 }
 
 TEST_F(StatusTest, StatusCodesAndTextsByConfirmationDisabledAndRunning) {
@@ -104,40 +102,4 @@ TEST_F(StatusTest, StatusCodesAndTextsByConfirmationDisabledAndRunning) {
   // An entry with nothing to start, or none at all, is skipped.
   EXPECT_TRUE(Status(50).skip);
   EXPECT_TRUE(Status(500).skip);
-}
-
-TEST_F(StatusTest, WithoutDetectionRunningProgramsStartNormally) {
-  fakes.processes.AddRunningProgram("busy.exe", "Busy");
-  LoadWith({"Program1=busy.exe", "Program1Dir=C:\\B\\"}, false);
-  E(1).ConfirmState = Confirm::Defaults;
-  const startup::EntryStatus s = Status(1);
-  EXPECT_EQ(s.code, EntryStatusCode::DefaultsNormal);
-  EXPECT_FALSE(s.skip);
-  E(1).ConfirmState = Confirm::Undecided;
-  EXPECT_FALSE(Status(1).skip);
-}
-
-TEST_F(StatusTest, AReloadAndAStatusPassTakeOneSnapshotAndOneEnumerationEach) {
-  std::string text = "[MainSettings]\r\nCheckRunningProgramTasks=1\r\n[ProgramList]\r\n";
-  for (int n = 1; n <= 101; ++n)
-    text += "Program" + std::to_string(n) + "=p" + std::to_string(n) + ".exe\r\nProgram" + std::to_string(n) +
-            "Dir=C:\\P\\\r\n";
-  PutIni(text);
-  for (int i = 0; i < 30; ++i) fakes.processes.AddRunningProgram("p" + std::to_string((i + 1) * 3) + ".exe", "W");
-  Start();
-  EXPECT_TRUE(E(3).IsRunning);
-  EXPECT_FALSE(E(4).IsRunning);
-
-  fakes.processes.ResetCalls();
-  Reload();
-  EXPECT_EQ(fakes.processes.snapshotCalls, 1);
-  EXPECT_EQ(fakes.processes.windowListCalls, 1);
-
-  fakes.processes.ResetCalls();
-  const startup::ProcessScan scan(fakes.processes);
-  int skipped = 0;
-  for (int n = 1; n <= 101; ++n) skipped += startup::CheckIfProgrammIsDisabled(parts->list.ProgramList, n, scan, true).skip;
-  EXPECT_EQ(skipped, 30);
-  EXPECT_EQ(fakes.processes.snapshotCalls, 1);
-  EXPECT_EQ(fakes.processes.windowListCalls, 1);
 }
