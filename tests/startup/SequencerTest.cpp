@@ -319,19 +319,6 @@ TEST_F(RunTest, AnEntryRefusedDuringItsWaitIsNotStartedAndTheLineSaysSo) {
   EXPECT_EQ(View().next, "Skipped: a.exe");
 }
 
-TEST_F(RunTest, InTheNotificationAreaTheTipFollowsTheCaptionAndTheIconIsAddedAgainEveryFifthTick) {
-  Settings({"InitialStartupTime=7", "SystemTray=1"}, {Entry(1, "a.exe", 1)});
-  Start();
-  Advance(3000);
-  ASSERT_FALSE(View().trayTips.empty());
-  EXPECT_EQ(View().trayTips.back(), "Sequora 1.3 Beta  4");
-  EXPECT_EQ(View().trayRefreshes, 0);
-  Advance(2000);
-  EXPECT_EQ(View().trayRefreshes, 1);
-  Advance(3000);  // run at 7000, first pass ends at 8000
-  EXPECT_EQ(View().trayTips.back(), "1 Next -> (1) a.exe");
-}
-
 TEST_F(RunTest, NothingOfTheRunGoesOnAfterItsEnd) {
   Settings({"InitialStartupTime=2"}, {Entry(1, "a.exe", 1)});
   startup::Sequencer& run = Start();
