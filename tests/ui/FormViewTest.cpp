@@ -12,14 +12,9 @@ using namespace sequora::ui;
 namespace {
 struct RecordingView : FormView {
   std::vector<FormProperty> changes;
-  std::vector<std::string> added, removed;
   int modalRuns = 0;
-  int destroyed = 0;
   void FormChanged(Form&, FormProperty what) override { changes.push_back(what); }
   void FocusRequested(Control&) override {}
-  void ControlAdded(Control& c) override { added.push_back(c.Name()); }
-  void ControlRemoved(Control& c) override { removed.push_back(c.Name()); }
-  void FormDestroyed(Form&) override { ++destroyed; }
   void RunModal(Form& form) override {
     ++modalRuns;
     form.Unload();  // the user closes it
@@ -49,17 +44,6 @@ TEST(FormView, ShowModalRunsTheViewsLoopAndReturnsUnloaded) {
   dialog.AttachView(nullptr);
 }
 
-TEST(FormView, ControlsMadeAndDestroyedAtRunTimeAreReported) {
-  Form form("Form1");
-  RecordingView view;
-  form.AttachView(&view);
-  auto row = std::make_unique<Label>(form, "Label1");
-  row.reset();
-  EXPECT_EQ(view.added, std::vector<std::string>{"Label1"});
-  EXPECT_EQ(view.removed, std::vector<std::string>{"Label1"});
-  form.AttachView(nullptr);
-}
-
 TEST(FormView, WindowStateAndMovesFromTheUserAreNotEchoed) {
   Form form("Form1");
   RecordingView view;
@@ -76,20 +60,4 @@ TEST(FormView, WindowStateAndMovesFromTheUserAreNotEchoed) {
   form.SetState(WindowState::Normal);  // from code: the view hears of it
   EXPECT_EQ(view.changes, std::vector<FormProperty>{FormProperty::State});
   form.AttachView(nullptr);
-}
-
-TEST(FormView, TheViewMakerGivesAViewToFormsLoadedWithoutOne) {
-  RecordingView made;
-  Form::SetViewMaker([&](Form& form) { form.AttachView(&made); });
-  {
-    Form confirm("MsgBoxForm");
-    confirm.Show();
-    EXPECT_EQ(confirm.View(), &made);
-    EXPECT_EQ(made.changes, (std::vector<FormProperty>{FormProperty::Loaded, FormProperty::Visible}));
-  }
-  EXPECT_EQ(made.destroyed, 1);
-  Form::SetViewMaker(nullptr);
-  Form plain("ImportForm");
-  plain.Load();
-  EXPECT_EQ(plain.View(), nullptr);
 }

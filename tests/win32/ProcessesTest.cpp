@@ -120,54 +120,6 @@ TEST(Win32Processes, ProgramWithoutWindowOrWithUntitledWindowDoesNotCount) {
   EXPECT_EQ(untitledOf(true), 1);
 }
 
-TEST(Win32Processes, SnapshotListsThisProgram) {
-  platform::win32::Win32Processes processes;
-  auto snapshot = processes.ProcessSnapshot();
-  ASSERT_TRUE(snapshot);
-  bool self = false;
-  for (const auto& p : *snapshot) self |= p.processId == GetCurrentProcessId();
-  EXPECT_TRUE(self);
-}
-
-// Two programs of one name in two folders: the image path tells them apart.
-TEST(Win32Processes, SameNameInTwoFoldersDiffersByImagePath) {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  const std::string base = std::string(tmp) + "sequora image " + std::to_string(GetCurrentProcessId());
-  const std::string first = base + " one", second = base + " two";
-  struct Cleanup {
-    std::string a, b;
-    ~Cleanup() {
-      std::error_code ignored;
-      std::filesystem::remove_all(a, ignored);
-      std::filesystem::remove_all(b, ignored);
-    }
-  } cleanup{first, second};
-  std::string exes[2];
-  Started started[2];
-  for (int i = 0; i < 2; ++i) {
-    const std::string& folder = i == 0 ? first : second;
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    exes[i] = folder + "\\SeqSameName.exe";
-    ASSERT_TRUE(CopyFileA((ExeDir() + "..\\helpers\\helper_window.exe").c_str(), exes[i].c_str(), FALSE));
-    Start(exes[i], "30", started[i]);
-  }
-
-  platform::win32::Win32Processes processes;
-  auto snapshot = processes.ProcessSnapshot();
-  ASSERT_TRUE(snapshot);
-  for (int i = 0; i < 2; ++i) {
-    int found = 0;
-    for (const auto& p : *snapshot) {
-      if (p.processId != started[i].processId) continue;
-      ++found;
-      EXPECT_TRUE(EqualsNoCase(p.exeName, "SeqSameName.exe")) << p.exeName;
-      EXPECT_TRUE(EqualsNoCase(p.imagePath, exes[i])) << p.imagePath;
-    }
-    EXPECT_EQ(found, 1) << exes[i];
-  }
-}
-
 // An entry names a running program by its own file, in any form it may hold the folder: short
 // names, variables, stray quotes. The same name in another folder, or a name that merely
 // contains the program's, is another program.
