@@ -15,6 +15,7 @@
 #include "platform/win32/Win32Launcher.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellFolders.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32Windows.h"
@@ -40,8 +41,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::win32::Win32ShellLinks shellLinks(&portableLinks);
   platform::win32::Win32Tray tray;
   platform::win32::Win32Icons icons;
+  platform::win32::Win32ShellFolders shellFolders;
   platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
-                              tray, icons};
+                              tray, icons, shellFolders};
 
   forms::Form1 form(services);
   if (form.Icon().Empty()) form.SetIcon(Picture::Named("sequora"));
@@ -50,6 +52,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Form1's other windows are shown by windows of their own, unowned: the confirmation window
   // must stay on screen while the main window is minimised or in the notification area.
   ui::win32::FormWindow confirmWindow(form.msgBoxForm);
+  // The import window is modal over the window that is active when it opens (none at a first
+  // start, when it comes before the main window).
+  ui::win32::FormWindow importWindow(form.importForm);
   form.Load();
   return ui::win32::RunMessageLoop();
 }

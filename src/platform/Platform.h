@@ -10,6 +10,7 @@
 #include "platform/Launcher.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/ShellFolders.h"
 #include "platform/ShellLinks.h"
 #include "platform/Tray.h"
 #include "platform/Windows.h"
@@ -27,6 +28,7 @@ struct Platform {
   ShellLinks& shellLinks;
   Tray& tray;
   Icons& icons;
+  ShellFolders& shellFolders;
 };
 
 }  // namespace sequora::platform

@@ -23,6 +23,7 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
     if (msgBoxForm.Loaded()) msgBoxForm.SecondsChanged();
   };
   Command11.Click = [this] { OpenSettingsPanel(); };
+  Command14.Click = [this] { Command14_Click(); };
   CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };

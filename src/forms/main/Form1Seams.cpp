@@ -6,6 +6,5 @@ namespace sequora::forms {
 
 void Form1::SetUpdateLink() {}            // About box and online update
 void Form1::OpenSettingsPanel() {}        // main settings panel (Command11)
-void Form1::Command14_Click() {}          // import window
 
 }  // namespace sequora::forms

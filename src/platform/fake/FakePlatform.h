@@ -12,6 +12,7 @@
 #include "platform/fake/FakeLauncher.h"
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeTray.h"
 #include "platform/fake/FakeWindows.h"
 
@@ -31,11 +32,13 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeTray tray;
   FakeIcons icons;
+  FakeShellFolders shellFolders;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
   lnk::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray, icons};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray, icons,
+                    shellFolders};
 };
 
 }  // namespace sequora::platform
