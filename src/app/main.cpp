@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include "platform/lnk/LnkShellLinks.h"
+#include "controls/win32/AlwaysOnTopPart.h"
 #include "controls/win32/ListBoxExtendedPart.h"
+#include "controls/win32/Win32PopupMenus.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32CodePage.h"
 #include "ui/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Download.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Icons.h"
@@ -28,6 +31,7 @@ using namespace sequora;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::win32::InitializeUi();
   controls::win32::RegisterListBoxExtendedPart();
+  controls::win32::RegisterAlwaysOnTopPart();
 
   platform::win32::Win32FileSystem fileSystem;
   platform::win32::Win32Environment environment;
@@ -42,8 +46,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::win32::Win32Tray tray;
   platform::win32::Win32Icons icons;
   platform::win32::Win32ShellFolders shellFolders;
+  platform::win32::Win32Download download;
+  controls::win32::Win32PopupMenus popupMenus;
   platform::Platform services{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks,
-                              tray, icons, shellFolders};
+                              tray,       icons,       shellFolders, download, popupMenus};
 
   forms::Form1 form(services);
   if (form.Icon().Empty()) form.SetIcon(Picture::Named("sequora"));

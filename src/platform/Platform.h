@@ -4,10 +4,12 @@
 // the fakes (platform/fake/FakePlatform.h). To add a service, add its reference here and fill it
 // in both places.
 #include "platform/Dialogs.h"
+#include "platform/Download.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Icons.h"
 #include "platform/Launcher.h"
+#include "platform/PopupMenus.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolders.h"
@@ -29,6 +31,8 @@ struct Platform {
   Tray& tray;
   Icons& icons;
   ShellFolders& shellFolders;
+  Download& download;
+  PopupMenus& popupMenus;
 };
 
 }  // namespace sequora::platform

@@ -28,6 +28,8 @@ std::optional<MainSettings> ReadMainSettings(platform::FileSystem& fs, const std
   s.GenerateLogFile = read(key::kGenerateLogFile, "1") == "1";
   const std::optional<double> minimized = ToNumber(read(key::kStartMinimized, "0"));
   s.StartMinimized = minimized && *minimized != 0;
+  s.UpdateUrl = Trim(read(key::kUpdateUrl, ""));
+  s.UpdaterUrl = Trim(read(key::kUpdaterUrl, ""));
   return s;
 }
 

@@ -22,6 +22,10 @@ struct MainSettings {
   bool CheckRunningProgramTasks = false;     // on unless "0"
   bool GenerateLogFile = true;               // on only if "1"
   bool DeleteLogfileOnStartup = false;       // on only if "1"
+  // Where the online update fetches the new program and the updater; "" = the program's own
+  // addresses. Only a hand edit sets them (the default file has neither key, a save writes neither).
+  std::string UpdateUrl;
+  std::string UpdaterUrl;
 };
 
 // Reads the options from one read of the settings file. A number that does not convert to a

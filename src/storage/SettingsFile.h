@@ -28,6 +28,8 @@ inline constexpr char kAutoRemoveDoublesFromWindowsAutostart[] = "AutoRemoveDoub
 inline constexpr char kCheckRunningProgramTasks[] = "CheckRunningProgramTasks";
 inline constexpr char kGenerateLogFile[] = "GenerateLogFile";
 inline constexpr char kDeleteLogfileOnStartup[] = "DeleteLogfileOnStartup";
+inline constexpr char kUpdateUrl[] = "UpdateUrl";      // optional: not in the default file
+inline constexpr char kUpdaterUrl[] = "UpdaterUrl";    // optional: not in the default file
 
 // Keys of entry n in ProgramList: "Program7", "Program7Dir", ...
 std::string Program(int n);

@@ -165,17 +165,3 @@ TEST_F(Form1Test, ExitAndClosingRemoveTheTrayIconOnceAndExitEnds) {
   EXPECT_FALSE(form->Loaded());
 }
 
-TEST_F(Form1Test, OwnShortcutInTheDefaultProfilesStartupFolderTicksAutorunOnStartup) {
-  PutSettings({});
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 0);  // no registry value: nothing to look for
-
-  fakes.registry.PutString("HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                           "Startup", "%USERPROFILE%\\Start Menu\\Programs\\StartUp", platform::reg::kTypeExpandString);
-  fakes.environment.variables["UserProfile"] = "C:\\Users\\Ann";
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 0);
-  fakes.fileSystem.PutFile("C:\\Users\\Ann\\Start Menu\\Programs\\StartUp\\Sequora.lnk", "");
-  Load();
-  EXPECT_EQ(form->settingsPanel.AutoStartMeChk.Value(), 1);
-}

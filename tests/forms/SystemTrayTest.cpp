@@ -1,6 +1,7 @@
 // The notification-area icon on the fake shell.
 #include <gtest/gtest.h>
 
+#include "platform/fake/FakePopupMenus.h"
 #include "platform/fake/FakeTray.h"
 #include "forms/tray/SystemTray.h"
 
@@ -12,8 +13,9 @@ namespace {
 class SystemTrayTest : public ::testing::Test {
  protected:
   platform::FakeTray shell;
+  platform::FakePopupMenus menus;
   ui::Form target{"Target"};
-  forms::SystemTray tray{shell};
+  forms::SystemTray tray{shell, menus};
 
   SystemTrayTest() { target.SetIcon(Picture::Named("sequora")); }
   void Add(const std::string& tip, bool menuOnRightClick = false, const std::string& menu = "") {
@@ -48,15 +50,18 @@ TEST_F(SystemTrayTest, TheIconRecordAndItsToolTipOfAtMost63Characters) {
   EXPECT_EQ(shell.Count(TrayMessage::Modify), 3);
 }
 
-TEST_F(SystemTrayTest, WithAMenuOnlyADoubleClickRestores) {
+TEST_F(SystemTrayTest, WithMenuOnRightClickBothButtonsOpenTheMenuAndOnlyADoubleClickRestores) {
   std::vector<std::string> chosen;
   tray.OnTrayMenu = [&](const std::string& c) { chosen.push_back(c); };
   Add("tip", true, "Show,-,Exit");
   EXPECT_EQ(tray.MenuString, "Show,-,Exit");
-  shell.SendMouseMessage(514);
-  shell.SendMouseMessage(517);
+  menus.choices = {"Exit", ""};
+  shell.SendMouseMessage(514);  // left button up: the menu, "Exit" chosen
+  shell.SendMouseMessage(517);  // right button up: the menu, dismissed
+  for (int message : {512, 513, 516}) shell.SendMouseMessage(message);  // nothing for these
+  EXPECT_EQ(menus.shown.size(), 2u);
+  EXPECT_EQ(chosen, std::vector<std::string>{"Exit"});
   EXPECT_TRUE(tray.Loaded());
-  EXPECT_TRUE(chosen.empty());  // no item chosen
   EXPECT_FALSE(target.Visible());
 
   tray.AddTrayIcon(target, "tip", true, &target, "");  // an empty menu string keeps the menu
@@ -65,6 +70,34 @@ TEST_F(SystemTrayTest, WithAMenuOnlyADoubleClickRestores) {
   EXPECT_TRUE(target.Visible());
   EXPECT_FALSE(tray.Loaded());
   EXPECT_TRUE(shell.icons.empty());
+  EXPECT_EQ(menus.shown.size(), 2u);
+}
+
+TEST_F(SystemTrayTest, WithoutMenuOnRightClickTheLeftButtonRestoresAndTheRightOneOpensAMenuIfThereIsOne) {
+  std::vector<std::string> chosen;
+  tray.OnTrayMenu = [&](const std::string& c) { chosen.push_back(c); };
+  tray.MenuOpening = [&] { tray.ChangePopupMenuString("Open,Quit [disabled]"); };
+  Add("tip");
+  menus.choices = {"Quit", "Open"};
+  shell.SendMouseMessage(517);  // a greyed item cannot be chosen
+  shell.SendMouseMessage(517);
+  EXPECT_EQ(menus.LastMenu(), (std::vector<std::string>{"Open", "Quit (grey)"}));
+  EXPECT_EQ(chosen, std::vector<std::string>{"Open"});
+  EXPECT_FALSE(target.Visible());
+  shell.SendMouseMessage(514);
+  EXPECT_TRUE(target.Visible());
+  EXPECT_FALSE(tray.Loaded());
+
+  // No menu string: the right button shows nothing and calls nothing, in either mode.
+  tray.MenuOpening = nullptr;
+  for (bool menuOnRightClick : {false, true}) {
+    menus.shown.clear();
+    tray.MenuString.clear();
+    Add("tip", menuOnRightClick);
+    shell.SendMouseMessage(517);
+    EXPECT_TRUE(menus.shown.empty());
+    EXPECT_EQ(chosen.size(), 1u);
+  }
 }
 
 TEST_F(SystemTrayTest, TheIconComesBackWhenTheShellStartsAgain) {
@@ -97,7 +130,7 @@ TEST_F(SystemTrayTest, UnloadingOrDestroyingTheWindowRemovesTheIcon) {
   EXPECT_FALSE(target.Visible());
 
   {
-    forms::SystemTray second(shell);
+    forms::SystemTray second(shell, menus);
     second.AddTrayIcon(target, "tip", false, &target, "");
     EXPECT_EQ(shell.icons.size(), 1u);
   }

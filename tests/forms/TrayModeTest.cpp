@@ -29,7 +29,6 @@ TEST_F(TrayModeTest, SystemTrayOnHidesTheWindowBehindAnIconTippedWithTheCaption)
   EXPECT_EQ(Icon()->tip, "Sequora 1.3 Beta");
   EXPECT_EQ(f.systemTray.TargetForm, &f);
   EXPECT_FALSE(f.systemTray.MenuOnRightClick);
-  EXPECT_EQ(f.systemTray.MenuString, "");
 }
 
 TEST_F(TrayModeTest, TheCountdownUpdatesTheTipAndReAddsTheIconEveryFifthTick) {
@@ -122,4 +121,68 @@ TEST_F(TrayModeTest, WithoutAShellTheProgramEndsAtOnce) {
   Load();
   Advance(1000);
   EXPECT_TRUE(fakes.windows.Ended());
+}
+
+// ---- The icon's menu ----------------------------------------------------------------------------
+
+TEST_F(TrayModeTest, TheRightButtonOpensTheRunMenuAndItsChoicesDriveTheRun) {
+  fakes.fileSystem.PutFile("C:\\A\\a.exe", "MZ");
+  forms::Form1& f = LoadInTray();
+  auto& menus = fakes.popupMenus;
+  fakes.tray.SendMouseMessage(516);  // right button down: nothing yet
+  EXPECT_TRUE(menus.shown.empty());
+
+  menus.choices = {"&Pause"};
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_EQ(menus.LastMenu(), (std::vector<std::string>{"&Show", "&Pause", "Start &next now", "S&kip next", "-",
+                                                        "E&xit"}));
+  EXPECT_TRUE(f.sequencer.Paused());
+  EXPECT_FALSE(f.Visible());  // the window stays behind the icon
+  Advance(5000);
+  EXPECT_EQ(f.sequencer.Countdown(), 20);
+
+  menus.choices = {"&Resume"};
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_EQ(menus.LastMenu(), (std::vector<std::string>{"&Show", "&Resume", "Start &next now", "S&kip next", "-",
+                                                        "E&xit"}));
+  EXPECT_FALSE(f.sequencer.Paused());
+
+  menus.choices = {""};  // Esc, or a click elsewhere
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_FALSE(f.sequencer.Paused());
+  EXPECT_FALSE(f.Visible());
+
+  menus.choices = {"Start &next now"};
+  fakes.tray.SendMouseMessage(517);
+  Advance(2000);
+  EXPECT_EQ(Started(), std::vector<std::string>{"C:\\A\\a.exe"});
+}
+
+TEST_F(TrayModeTest, SkipShowAndExitFromTheMenu) {
+  PutSettings({"SystemTray=1", "InitialStartupTime=20"},
+              {"Program1=a.exe", "Program1Dir=C:\\A\\", "Program2=b.exe", "Program2Dir=C:\\A\\"});
+  fakes.fileSystem.PutFile("C:\\A\\a.exe", "MZ");
+  fakes.fileSystem.PutFile("C:\\A\\b.exe", "MZ");
+  forms::Form1& f = Load();
+  auto& menus = fakes.popupMenus;
+  menus.choices = {"S&kip next"};
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_EQ(f.sequencer.CurrentEntry(), 2);
+
+  menus.choices = {"&Show"};
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(fakes.tray.Shown(), nullptr);
+
+  f.SetTrayMode(true);
+  menus.choices = {"E&xit"};
+  fakes.tray.SendMouseMessage(517);
+  EXPECT_TRUE(fakes.windows.Ended());
+  EXPECT_EQ(fakes.tray.Shown(), nullptr);
+  EXPECT_TRUE(Started().empty());
+
+  // After the run nothing of it can be asked for any more.
+  f.sequencer.Stop();
+  EXPECT_EQ(f.TrayMenuString(),
+            "&Show,&Pause[DISABLED],Start &next now[DISABLED],S&kip next[DISABLED],-,E&xit");
 }

@@ -16,6 +16,10 @@
 //   helper_windowprobe.exe OUT class CLASS             the first top-level window of class CLASS:
 //                                                     "visible|visible children" (1 or 0, then a
 //                                                     count); empty when there is none
+//   helper_windowprobe.exe OUT classchildren CLASS     the children of that window, as "children"
+//   helper_windowprobe.exe OUT classrect CLASS         that window as "wait" describes it
+//   helper_windowprobe.exe OUT title TEXT              the title of the first top-level window,
+//                                                     shown or hidden, whose title holds TEXT
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -78,6 +82,20 @@ BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+struct TitleSearch {
+  std::string part;
+  std::string found;
+};
+
+BOOL CALLBACK FindTitle(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<TitleSearch*>(param);
+  char title[512] = {};
+  ::GetWindowTextA(hwnd, title, sizeof(title));
+  if (std::string(title).find(search.part) == std::string::npos) return TRUE;
+  search.found = title;
+  return FALSE;
+}
+
 BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM param) {
   auto& lines = *reinterpret_cast<Lines*>(param);
   DWORD pid = 0;
@@ -122,6 +140,22 @@ int main(int argc, char** argv) {
           hwnd, [](HWND child, LPARAM p) { *reinterpret_cast<int*>(p) += ::IsWindowVisible(child) ? 1 : 0; return TRUE; },
           reinterpret_cast<LPARAM>(&shown));
       result = std::string(::IsWindowVisible(hwnd) ? "1" : "0") + "|" + std::to_string(shown) + "\n";
+    }
+  } else if (command == "classchildren") {
+    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) {
+      Lines lines;
+      ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
+      result = lines.text;
+    }
+  } else if (command == "classrect") {
+    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) result = Describe(hwnd) + "\n";
+  } else if (command == "title") {
+    TitleSearch search{title, {}};
+    ::EnumWindows(FindTitle, reinterpret_cast<LPARAM>(&search));
+    if (search.found.empty()) {
+      code = 1;
+    } else {
+      result = search.found + "\n";
     }
   } else if (command == "wait") {
     DWORD timeout = argc > 4 ? static_cast<DWORD>(std::stoul(argv[4])) : 10000;

@@ -49,8 +49,9 @@ struct Read {
 
 Read ReadValue(HKEY root, const char* subKey, const std::string& name, REGSAM view = 0) {
   Read r;
-  UniqueKey key;
-  if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE | view, key.Put()) != ERROR_SUCCESS) return r;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) return r;
+  UniqueKey key(opened);
   char buffer[1024] = {};
   DWORD size = sizeof buffer;
   if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &r.type, reinterpret_cast<BYTE*>(buffer), &size) !=
@@ -63,18 +64,20 @@ Read ReadValue(HKEY root, const char* subKey, const std::string& name, REGSAM vi
 
 void WriteValue(HKEY root, const char* subKey, const std::string& name, DWORD type, const std::string& data,
                 REGSAM view = 0) {
-  UniqueKey key;
-  ASSERT_EQ(RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, key.Put(), nullptr),
+  HKEY created = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &created, nullptr),
             ERROR_SUCCESS);
+  UniqueKey key(created);
   ASSERT_EQ(RegSetValueExA(key.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
                            static_cast<DWORD>(data.size() + 1)),
             ERROR_SUCCESS);
 }
 
 void DeleteValue(HKEY root, const char* subKey, const std::string& name, REGSAM view = 0) {
-  UniqueKey key;
-  if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE | view, key.Put()) == ERROR_SUCCESS)
-    RegDeleteValueA(key.Get(), name.c_str());
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE | view, &opened) != ERROR_SUCCESS) return;
+  UniqueKey key(opened);
+  RegDeleteValueA(key.Get(), name.c_str());
 }
 
 std::string ShellFolder(int csidl) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "platform/fake/FakePopupMenus.h"
 #include "platform/win32/Win32Tray.h"
 #include "forms/tray/SystemTray.h"
 #include "ui/Controls.h"
@@ -114,7 +115,8 @@ TEST(Win32Tray, AClickRestoresTheTargetAndTheRestartedShellGetsTheIconBack) {
   test::StartUi();
   Win32Tray tray;
   ui::Form target("Target");
-  forms::SystemTray systemTray(tray);
+  platform::FakePopupMenus menus;
+  forms::SystemTray systemTray(tray, menus);
 
   systemTray.AddTrayIcon(target, "Sequora 1.3 Beta", false, &target, "");
   HWND window = tray.Window();

@@ -8,8 +8,8 @@
 
 namespace sequora::forms {
 
-MsgBoxForm::MsgBoxForm(ConfirmHost& host, platform::Dialogs& dialogs)
-    : ui::Form("MsgBoxForm"), host_(host), dialogs_(dialogs) {
+MsgBoxForm::MsgBoxForm(ConfirmHost& host, platform::Dialogs& dialogs, autostart::AppSettings& appSettings)
+    : ui::Form("MsgBoxForm"), AlwaysOnTop1(*this, "AlwaysOnTop1", appSettings), host_(host), dialogs_(dialogs) {
   Layout();
   OnLoad = [this] { Form_Load(); };
   OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
@@ -28,7 +28,7 @@ MsgBoxForm::MsgBoxForm(ConfirmHost& host, platform::Dialogs& dialogs)
 void MsgBoxForm::Form_Load() {
   // A window reopened after its frame closed it has no group yet: LoadValue fills it again.
   curGroup_ = 0;
-  SetTopmost(true);
+  AlwaysOnTop1.SetToTop(false);
   Timer1.SetEnabled(true);
   CopySeconds();
 }

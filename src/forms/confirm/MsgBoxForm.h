@@ -1,7 +1,8 @@
 #pragma once
 // MsgBoxForm, the group confirmation window: asks once per group whether its programs start
 // ("&Run all"), are passed over ("&Skip all") or start by their own settings ("&Defaults").
-// It is not modal and stays on top: the countdown and the run go on while it is open, and its
+// It is not modal and opens pinned on top (AlwaysOnTop1, which the user can release): the
+// countdown and the run go on while it is open, and its
 // Label2 mirrors the main window's seconds (a click on it pauses or resumes the run). The window
 // that opens it fills it (LoadValue) and takes the answers (ConfirmHost); the window then moves
 // on to the next undecided group or closes.
@@ -13,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "autostart/Registry.h"
+#include "controls/AlwaysOnTop.h"
 #include "forms/confirm/ConfirmHost.h"
 #include "platform/Dialogs.h"
 #include "ui/Controls.h"
@@ -26,7 +29,7 @@ class MsgBoxForm : public ui::Form {
   static constexpr int kMaxLines = 999;
   static constexpr const char* kDesignCaption = "Confirm Startup";
 
-  MsgBoxForm(ConfirmHost& host, platform::Dialogs& dialogs);
+  MsgBoxForm(ConfirmHost& host, platform::Dialogs& dialogs, autostart::AppSettings& appSettings);
 
   // The group the window shows (0 before the first LoadValue after the window was opened).
   int GetCurGroupNR() const { return curGroup_; }
@@ -56,6 +59,7 @@ class MsgBoxForm : public ui::Form {
   ui::Button Command1{*this, "Command1"};      // "&Run all"
   ui::Button Command2{*this, "Command2"};      // "&Skip all"
   ui::Button Command3{*this, "Command3"};      // "&Defaults"
+  controls::AlwaysOnTop AlwaysOnTop1;          // pins the window on top
   ui::Timer Timer1{*this, "Timer1", 1000, true};
 
  private:

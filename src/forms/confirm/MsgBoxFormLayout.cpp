@@ -1,7 +1,7 @@
 // The look of the group confirmation window (twips, client area 5400 x 3180).
 //
 //   +- <group> - Start? ---------------------------------+
-//   |  (?)  <group name>                         [ 12 ]  |
+//   |  (?)  <group name>                    [ 12 ]  (pin)|
 //   |       [icon]  +- List1 -----------------------+    |
 //   |               | Prg.3  C:\Tools\App (+5 sec)  |    |
 //   |               +-------------------------------+    |
@@ -20,14 +20,16 @@ void MsgBoxForm::Layout() {
   Picture2.Move(180, 180, 480, 480);
   Picture2.SetPicture(Picture::Named("question"));
 
-  Label1.Move(780, 240, 3420, 300);
+  Label1.Move(780, 240, 3060, 300);
   Label1.SetFont(10, true);
 
-  Label2.Move(4320, 120, 900, 420);
+  Label2.Move(3900, 120, 900, 420);
   Label2.SetFont(16, true);
   Label2.SetAlignment(ui::Align::Center);
   Label2.SetForeColor(ui::kDarkBlue);
   Label2.SetToolTipText("Seconds until the next program starts (click: pause / resume)");
+
+  AlwaysOnTop1.Place(4905, 180);
 
   Picture1.Move(780, 660, 480, 480);
   Picture1.SetPicture(Picture::Named("program"));

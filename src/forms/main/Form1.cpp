@@ -2,6 +2,11 @@
 
 namespace sequora::forms {
 
+namespace {
+constexpr int kKeyF1 = 0x70;  // VK_F1
+constexpr int kKeyF2 = 0x71;  // VK_F2
+}  // namespace
+
 Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platform) {
   Layout();
   OnLoad = [this] { Form_Load(); };
@@ -22,12 +27,30 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
     // The confirmation mirrors the seconds at once, not up to a second later on its own timer.
     if (msgBoxForm.Loaded()) msgBoxForm.SecondsChanged();
   };
-  Command11.Click = [this] { OpenSettingsPanel(); };
+  Command11.Click = [this] {
+    OpenSettingsPanel();
+    settingsPanel.Text2.SetFocus();  // the button goes unusable: the focus goes to the first field
+  };
   Command14.Click = [this] { Command14_Click(); };
   CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   editor.RunCurrentBtn.Click = [this] { RunCurrentBtn_Click(); };
+  AboutBox.Click = [this] { AboutBox_Click(); };
+  wwwLink.Click = [this] { wwwLink_Click(); };
+  // F1 the About box, F2 edits the selected entry (as in Explorer: the keyboard's way into the
+  // editor).
+  OnKeyDown = [this](int keyCode, bool& handled) {
+    if (keyCode == kKeyF1) {
+      handled = true;
+      AboutBox_Click();
+    } else if (keyCode == kKeyF2) {
+      handled = true;
+      EditSelectedEntry();
+    }
+  };
+  systemTray.OnTrayMenu = [this](const std::string& caption) { OnTrayMenu(caption); };
+  systemTray.MenuOpening = [this] { systemTray.ChangePopupMenuString(TrayMenuString()); };
   log.OnAdded = [this] {
     settingsPanel.ShowLogFileBtn.SetEnabled(true);
     Command15.SetEnabled(true);

@@ -19,11 +19,13 @@
 //   "save"    save (Command5, Command9)
 //   "run"     run the entry now (RunCurrentBtn, the run button of every list row)
 //   "settings" open the settings panel (Command11); "close" close the side panel (CloseFrameBtn)
+//   "info"    the About box (AboutBox)
 //   "program" the icon of a program that has none of its own; "enabled", "disabled", "running",
 //             "groupask", "groupyes", "groupno", "groupdefault" the status pictures of a list row
 #include <array>
 #include <string>
 
+#include "autostart/Registry.h"
 #include "controls/ListBoxExtended.h"
 #include "controls/ListBoxHost.h"
 #include "forms/confirm/ConfirmHost.h"
@@ -32,6 +34,7 @@
 #include "forms/editor/Frame2.h"
 #include "forms/import/ImportForm.h"
 #include "forms/settings/Frame1.h"
+#include "forms/settings/SettingsHost.h"
 #include "forms/tray/SystemTray.h"
 #include "platform/Platform.h"
 #include "startup/AutostartRunCheck.h"
@@ -57,6 +60,7 @@ class Form1 : public ui::Form,
               public ConfirmHost,
               private EditorHost,
               private ImportHost,
+              private SettingsHost,
               private startup::RunView {
  public:
   explicit Form1(platform::Platform platform);
@@ -82,6 +86,9 @@ class Form1 : public ui::Form,
   autostart::AutostartPlatform autostartPlatform_{platform_.registry, platform_.fileSystem,
                                                   platform_.shellLinks, platform_.environment,
                                                   platform_.shellFolders};
+  // Per-user app settings (HKEY_CURRENT_USER\Software\Sequora\...): the confirmation window's
+  // always-on-top state.
+  autostart::AppSettings appSettings_{platform_.registry, platform_.dialogs, [this] { platform_.windows.EndProgram(0); }};
 
  public:
   // ---- The run's parts -------------------------------------------------------------------------
@@ -140,9 +147,14 @@ class Form1 : public ui::Form,
 
   // Notification area (Form1Tray.cpp), with the window systemTray: with `hide` the window goes
   // behind the icon; with tray mode off the icon goes and the window shows.
-  void SetTrayMode(bool hide);
+  void SetTrayMode(bool hide) override;
   void ChangeToolTipText(const std::string& text);
   void RemoveTrayIcon();
+  // The icon's right-click menu: "&Show", "&Pause" or "&Resume", "Start &next now", "S&kip next",
+  // a line, "E&xit"; greyed where the run cannot do it (after the run; start-now as its button).
+  std::string TrayMenuString() const;
+  // The caption chosen in the icon's menu.
+  void OnTrayMenu(const std::string& caption);
 
   // Program icons: the icon of entry n into `target` (from `path` when given); the path of entry
   // n's icon file when that file does not exist, "" when it does.
@@ -162,6 +174,8 @@ class Form1 : public ui::Form,
   void CloseFrameBtn_Click();
   void ShowLogFileBtn_Click();
   void Command15_Click();  // "Warnings!"
+  void AboutBox_Click();   // the About box (also F1)
+  void wwwLink_Click();    // "Online-Update"
 
   // ---- Controls ------------------------------------------------------------------------------
   // Head of the window.
@@ -175,6 +189,9 @@ class Form1 : public ui::Form,
   ui::Button Command11{*this, "Command11"};     // open the settings panel
   ui::Button Command15{*this, "Command15"};     // "Warnings!"
   ui::Button Command1{*this, "Command1"};       // "E&xit"
+  // Foot of the window.
+  ui::PictureBox AboutBox{*this, "AboutBox"};   // opens the About box
+  ui::Label wwwLink{*this, "wwwLink"};          // "Online-Update"
 
   // Program list and status text.
   ui::Frame ListFrame{*this, "ListFrame"};
@@ -185,7 +202,7 @@ class Form1 : public ui::Form,
   ui::ListBox SortierList{*this, "SortierList"};  // hidden: one line per entry
 
   // The side panels, in one place on the right.
-  Frame1 settingsPanel{*this};  // settings
+  Frame1 settingsPanel{*this, *this, platform_, paths_, settings_};  // settings
   Frame2 editor{*this, *this, platform_.dialogs, platform_.fileSystem, platform_.icons};  // entry editor
   ui::Button CloseFrameBtn{*this, "CloseFrameBtn"};  // close the side panel
 
@@ -204,8 +221,8 @@ class Form1 : public ui::Form,
 
   // ---- The windows Form1 owns ------------------------------------------------------------------
   // The renderer shows them when they are shown, like Form1 itself.
-  MsgBoxForm msgBoxForm{*this, platform_.dialogs};
-  SystemTray systemTray{platform_.tray};
+  MsgBoxForm msgBoxForm{*this, platform_.dialogs, appSettings_};
+  SystemTray systemTray{platform_.tray, platform_.popupMenus};
   // Modal; the run's timers are held while it is open.
   ImportForm importForm{*this, platform_.dialogs, autostartPlatform_, paths_};
   void Command14_Click();  // opens the import window
@@ -225,6 +242,10 @@ class Form1 : public ui::Form,
   void RefreshTrayIcon() override { SetTrayMode(false); }
   bool ShowEndNotice(const std::string& text) override;
   void RunFinished() override;
+  // SettingsHost, and opening the panel (Form1Settings.cpp)
+  void GoToTray() override;
+  void SettingsSaved() override;
+  void OpenSettingsPanel();  // the settings panel in the editor's place
 
   void Layout();  // Form1Layout.cpp
   // Places ListFrame, the list and its filter boxes for what is shown beside and below them (a
@@ -255,7 +276,6 @@ class Form1 : public ui::Form,
   int IconSizePx() const;
 
  private:
-  bool StartupShortcutExists();
   void UnloadSecondaryWindows();
 
   // ImportHost (Form1Import.cpp): the import adds and removes programs through the editor.
@@ -266,12 +286,9 @@ class Form1 : public ui::Form,
   bool importHoldsTimers_ = false;             // the import window holds the run's timers
   bool heldCountdown_ = false, heldWait_ = false;  // their state when it opened
 
-  // Calls into parts not built yet (Form1Seams.cpp); each body is what stands in until then.
-  void SetUpdateLink();              // the online-update link's download address
-  void OpenSettingsPanel();          // the action of the settings button Command11
-
   // The entry editor's side (Form1Editor.cpp).
-  void PrepareEditor();              // group items, Esc, F2, the sort list and DPI wiring
+  void PrepareEditor();              // group items, Esc, the sort list and DPI wiring
+  void EditSelectedEntry();          // F2: the editor on the selected row's entry
   void SetupIconList();              // the program icon list at the window's DPI
   void Command7_Click();             // the editor's next entry (entry 1 at start)
   void RefreshGroupList();           // the group names in QuestionCombo

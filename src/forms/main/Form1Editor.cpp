@@ -15,20 +15,17 @@ void Form1::PrepareEditor() {
   editor.QuestionCombo.SetItems(storage::InitialGroupItems());
   CloseFrameBtn.SetCancel(true);  // Esc closes the side panel
   SortierList.Click = [this] { editor.SortListClicked(SortierList.ListIndex()); };
-  // F2 edits the selected entry, as in Explorer: the keyboard's way into the editor.
-  OnKeyDown = [this](int key, bool& handled) {
-    constexpr int kF2 = 113;
-    if (key != kF2) return;
-    handled = true;
-    if (!editor.Visible()) SelectEntryInEditor(std::max(ListBoxExtended1.GetIndex(), 0) + 1);
-    if (editor.Visible()) editor.Text6.SetFocus();
-  };
   // Icons are drawn at the window's DPI: a change of it loads them again, at the new size.
   OnDpiChanged = [this] {
     if (!editor.Icons()) return;
     SetupIconList();
     FillText1Text();
   };
+}
+
+void Form1::EditSelectedEntry() {
+  if (!editor.Visible()) SelectEntryInEditor(std::max(ListBoxExtended1.GetIndex(), 0) + 1);
+  if (editor.Visible()) editor.Text6.SetFocus();
 }
 
 int Form1::IconSizePx() const { return (32 * Dpi() + 48) / 96; }

@@ -8,6 +8,7 @@
 //   | |  (row list; narrow while a side panel is open) (editor or settings)     |  |
 //   | +---------------------------------------------+---------------------------+  |
 //   |  Text1: status of the startup list                                          |
+//   |  (i) Online-Update                                                          |
 //   +-----------------------------------------------------------------------------+
 #include "forms/main/Form1.h"
 
@@ -23,9 +24,9 @@ void Tip(ui::Control& c, const char* text) { c.SetToolTipText(text); }
 
 void Form1::Layout() {
   SetBorder(ui::BorderStyle::FixedSingle);
-  // Outer size: the client area is about 10200 x 7700 (it depends on the frame of the Windows
-  // version); the status box ends 7680 down, with a margin like the sides'.
-  Move(-1, -1, 10440, 8280);
+  // Outer size: the client area is about 10200 x 8060 (it depends on the frame of the Windows
+  // version); the status box ends 7680 down, the foot row below it ends 8040.
+  Move(-1, -1, 10440, 8640);
 
   // ---- Head: countdown, next program, run buttons, window buttons -----------------------------
   Place(Label1, 120, 120, 1560, 840);
@@ -59,7 +60,6 @@ void Form1::Layout() {
   Command11.SetCaption("&Settings");
   Command11.SetPicture(Picture::Named("settings"));
   Tip(Command11, "Settings");
-  Command11.SetVisible(false);  // shown once the settings panel exists: it has nothing to open yet
   Place(VersCaption, 8700, 180, 1380, 255);
   VersCaption.SetAlignment(ui::Align::Right);
   VersCaption.SetForeColor(ui::kGrey);
@@ -79,6 +79,15 @@ void Form1::Layout() {
   Place(Text1, 120, 5520, 9960, 2160);
   Text1.SetMultiLine(true);
   Text1.SetLocked(true);
+  // ---- Foot: the About box and the online update ----------------------------------------------
+  Place(AboutBox, 120, 7770, 270, 270);
+  AboutBox.SetPicture(Picture::Named("info"));
+  Tip(AboutBox, "About Sequora (F1)");
+  Place(wwwLink, 480, 7785, 1500, 255);
+  wwwLink.SetCaption("Online-Update");
+  wwwLink.SetForeColor(ui::kDarkBlue);
+  Tip(wwwLink, "Fetch and install the newest Sequora");
+
   Place(SortierList, 0, 0, 1200, 600);
   SortierList.SetVisible(false);
 
@@ -87,6 +96,7 @@ void Form1::Layout() {
   Place(CloseFrameBtn, 9720, 1260, 300, 300);
   CloseFrameBtn.SetPicture(Picture::Named("close"));
   CloseFrameBtn.SetVisible(false);
+  CloseFrameBtn.SetCancel(true);  // Esc closes the side panel
   Tip(CloseFrameBtn, "Close");
 
   ArrangeListFrame();

@@ -2,9 +2,6 @@
 #include <optional>
 #include <string>
 
-#include "autostart/Registry.h"
-#include "base/Paths.h"
-#include "base/StringOps.h"
 #include "forms/main/Form1.h"
 #include "storage/SettingsFile.h"
 
@@ -18,7 +15,6 @@ void Form1::Form_Load() {
   VersCaption.SetCaption(std::string("Vers. ") + kVersion);
   SetCaption(std::string("Sequora ") + kVersion);
   TrayRemoved = false;
-  SetUpdateLink();
 
   if (EndIfPreviousInstance()) return;
 
@@ -53,7 +49,7 @@ void Form1::Form_Load() {
   else
     log.AddLog("Error: The settings file could not be read - " + paths_.IniPath);
   if (settings_.DeleteLogfileOnStartup) log.DeleteLogFile();
-  if (StartupShortcutExists()) settingsPanel.AutoStartMeChk.SetValue(1);
+  if (settingsPanel.OwnAutostartExists()) settingsPanel.AutoStartMeChk.SetValue(1);
   sequencer.SetCountdown(settings_.InitialStartupTime);
   settingsPanel.ShowSettings(settings_, settings_.InitialStartupTime, settings_.ProgramDelayDefault);
   if (settings_.GenerateLogFile && fs.FileExists(paths_.LogPath)) settingsPanel.ShowLogFileBtn.SetEnabled(true);
@@ -95,17 +91,6 @@ bool Form1::EndIfPreviousInstance() {
   windows.ActivateFirstInstance(kAppTitle);
   windows.EndProgram(0);
   return true;
-}
-
-// Sequora's own shortcut in the Startup folder of the default user profile.
-bool Form1::StartupShortcutExists() {
-  std::string folder = autostart::ReadRegistryPath(
-      platform_.registry,
-      "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\startup");
-  if (Trim(folder).empty()) return false;  // no value: no folder to look in
-  folder = ReplaceText(AddPathSeparator(folder), "%UserProfile%", platform_.environment.GetVariable("UserProfile"),
-                       false);
-  return platform_.fileSystem.FileExists(folder + platform_.environment.ExeName() + ".lnk");
 }
 
 }  // namespace sequora::forms

@@ -1,10 +1,34 @@
+// The settings panel's handlers: change tracking, the number fields, the two warnings, the
+// notification-area button, "Show Ini" and the save.
 #include "forms/settings/Frame1.h"
 
 #include <string>
 
+#include "autostart/OwnAutostart.h"
+#include "base/StringOps.h"
+#include "storage/Ini.h"
+#include "storage/SettingsFile.h"
+
 namespace sequora::forms {
 
-Frame1::Frame1(ui::Form& host) : ui::Frame(host, "Frame1") { Layout(); }
+Frame1::Frame1(ui::Form& form, SettingsHost& host, platform::Platform platform, const storage::AppPaths& paths,
+               storage::MainSettings& settings)
+    : ui::Frame(form, "Frame1"), host_(host), platform_(platform), paths_(paths), settings_(settings) {
+  Layout();
+  Text2.Change = [this] { MarkChanged(); };
+  Text3.Change = [this] { MarkChanged(); };
+  Text2.LostFocus = [this] { Text2_LostFocus(); };
+  Text3.LostFocus = [this] { Text3_LostFocus(); };
+  Check1.Click = [this] { MarkChanged(); };
+  RunningPrgr.Click = [this] { MarkChanged(); };
+  AutoStartMeChk.Click = [this] { MarkChanged(); };
+  SystemTrayCheck.Click = [this] { SystemTrayCheck_Click(); };
+  SkipRegistry.Click = [this] { SkipRegistry_Click(); };
+  AutoRemoveCheck.Click = [this] { AutoRemoveCheck_Click(); };
+  Command13.Click = [this] { Command13_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+  Command5.Click = [this] { SaveMainSettings(); };
+}
 
 void Frame1::ShowSettings(const storage::MainSettings& settings, int countdown, int defaultDelay) {
   if (settings.CheckRunningProgramTasks) RunningPrgr.SetValue(1);
@@ -17,59 +41,98 @@ void Frame1::ShowSettings(const storage::MainSettings& settings, int countdown, 
   Text3.SetText(std::to_string(defaultDelay));
 }
 
-// Geometry in twips relative to the panel.
-void Frame1::Layout() {
-  Move(5640, 1200, 4440, 4200);
-  SetCaption("Settings");
-  SetVisible(false);
-  Place(Label9, 120, 300, 2400, 255);
-  Label9.SetCaption("Main Program:");
-  Label9.SetFont(0, true);
-  Place(Label3, 240, 660, 1500, 255);
-  Label3.SetCaption("Startup delay:");
-  Place(Text2, 1800, 615, 720, 315);
-  Text2.SetToolTipText("Sequora start up counter (sec).");
-  Place(Check1, 240, 1020, 3000, 285);
-  Check1.SetCaption("Start minimized");
-  Check1.SetToolTipText("Start Sequora minimized");
-  Place(SystemTrayCheck, 240, 1320, 2400, 285);
-  SystemTrayCheck.SetCaption("Systemtray Icon");
-  SystemTrayCheck.SetToolTipText("Minimize Sequora to the Windows-System-Tray");
-  Place(Command13, 2760, 1260, 420, 390);
-  Command13.SetPicture(Picture::Named("tray"));
+bool Frame1::OwnAutostartExists() const { return autostart::OwnShortcutExists(platform_); }
+
+void Frame1::NormalizeNumber(ui::TextBox& field, int fallback) {
+  field.SetText(std::to_string(ToInt16(field.Text()).value_or(static_cast<std::int16_t>(fallback))));
+}
+
+void Frame1::Text2_LostFocus() { NormalizeNumber(Text2, kCountdownFallback); }
+void Frame1::Text3_LostFocus() { NormalizeNumber(Text3, kDelayFallback); }
+
+void Frame1::Warn(const std::string& text) { platform_.dialogs.MsgBox(text, "Warning!", platform::msgbox::kInformation); }
+
+void Frame1::SkipRegistry_Click() {
+  MarkChanged();
+  if (SkipRegistry.Value() == 0) {
+    Warn("Warning: Programs may start twice when you disable this option");
+    AutoRemoveCheck.SetVisible(false);
+    AutoRemoveCheck.SetValue(0);
+  } else {
+    AutoRemoveCheck.SetVisible(true);
+  }
+}
+
+// Warns each time the option goes on while the file does not hold it on yet.
+void Frame1::AutoRemoveCheck_Click() {
+  MarkChanged();
+  if (AutoRemoveCheck.Value() != 1) return;
+  const std::string stored = storage::Ini(platform_.fileSystem)
+                                 .ReadIni(storage::section::kMainSettings,
+                                          storage::key::kAutoRemoveDoublesFromWindowsAutostart, paths_.IniPath, "0",
+                                          false);
+  if (stored == "0")
+    Warn("This option will remove the Programs from the Registry (Run) and the Autostart directory, if they are in "
+         "the Program list");
+}
+
+void Frame1::SystemTrayCheck_Click() {
+  MarkChanged();
+  const bool tray = SystemTrayCheck.Value() == 1;
+  Check1.SetVisible(!tray);
+  Command13.SetEnabled(tray);
+}
+
+void Frame1::Command13_Click() {
   Command13.SetEnabled(false);
-  Command13.SetToolTipText("Minimize to Systemtray");
-  Place(AutoStartMeChk, 240, 1620, 3000, 285);
-  AutoStartMeChk.SetCaption("Autorun on Startup");
-  AutoStartMeChk.SetToolTipText("Add Sequora to the Windows Autostart ");
+  host_.GoToTray();
+  Command13.SetEnabled(true);
+}
 
-  Place(Label7, 120, 2040, 2400, 255);
-  Label7.SetCaption("Programlist:");
-  Label7.SetFont(0, true);
-  Place(Label4, 240, 2400, 1500, 255);
-  Label4.SetCaption("Default delay:");
-  Place(Text3, 1800, 2355, 720, 315);
-  Text3.SetToolTipText("Default delay-time (sec) for the programlist");
-  Place(RunningPrgr, 240, 2760, 4000, 285);
-  RunningPrgr.SetCaption("Detect running Instance");
-  RunningPrgr.SetToolTipText("Check running instance of a program. Skip program if its  already running.");
-  Place(SkipRegistry, 240, 3060, 4000, 285);
-  SkipRegistry.SetCaption("Smart Autorun detect");
-  SkipRegistry.SetToolTipText(
-      "If a Program from the List is found in the System Autorun or Registry-Run of Windows, ist will be "
-      "skipped. (no double starts)");
-  Place(AutoRemoveCheck, 480, 3360, 3760, 285);
-  AutoRemoveCheck.SetCaption("Auto-Remove");
-  AutoRemoveCheck.SetToolTipText("Remove a program from Autostart (Registry / Directory) if its already in the programlist");
+void Frame1::Command3_Click() {
+  Command3.SetEnabled(false);
+  platform_.launcher.StartNotepad(paths_.IniPath);
+  Command3.SetEnabled(true);
+}
 
-  Place(ShowLogFileBtn, 240, 3720, 1200, 375);
-  ShowLogFileBtn.SetCaption("Show log");
-  ShowLogFileBtn.SetEnabled(false);
-  Place(Command3, 1560, 3720, 1200, 375);
-  Command3.SetCaption("Show Ini");
-  Place(Command5, 3720, 3660, 480, 420);
-  Command5.SetPicture(Picture::Named("save"));
-  Command5.SetToolTipText("Save settings");
+void Frame1::SaveMainSettings() {
+  Command5.SetEnabled(false);
+  // A number typed and saved without leaving its field still follows the field's rule.
+  NormalizeNumber(Text2, kCountdownFallback);
+  NormalizeNumber(Text3, kDelayFallback);
+
+  storage::MainSettings saved = settings_;
+  saved.StartMinimized = Check1.Value() == 1;
+  saved.InitialStartupTime = ToInt16(Text2.Text()).value_or(kCountdownFallback);
+  saved.ProgramDelayDefault = ToInt16(Text3.Text()).value_or(kDelayFallback);
+  saved.SystemTray = SystemTrayCheck.Value() == 1;
+  saved.SkipWindowsAutoRunPrograms = SkipRegistry.Value() == 1;
+  saved.AutoRemoveDoubles = saved.SkipWindowsAutoRunPrograms && AutoRemoveCheck.Value() == 1;
+  saved.CheckRunningProgramTasks = RunningPrgr.Value() == 1;
+  if (!storage::WriteMainSettings(platform_.fileSystem, paths_.IniPath, saved)) {
+    // Nothing was written: the changes stay in the panel, and the save button with them.
+    platform_.dialogs.MsgBox("The settings could not be saved in " + paths_.IniPath +
+                                 ".\r\rThe file may be read-only or in use; your changes are still in the panel.",
+                             "Sequora", platform::msgbox::kExclamation);
+    Command5.SetEnabled(true);
+    return;
+  }
+  settings_ = saved;
+  if (saved.SystemTray) host_.SetTrayMode(false);
+
+  const bool autorun = AutoStartMeChk.Value() == 1;
+  const autostart::OwnAutostartResult own = autostart::SetOwnAutostart(platform_, autorun);
+  if (!own.ok) {
+    platform_.dialogs.MsgBox(std::string(autorun ? "Sequora could not be added to the Windows autostart."
+                                                 : "Sequora could not be removed from the Windows autostart.") +
+                                 "\r\r" + own.error + "\r\rThe other settings were saved.",
+                             "Sequora", platform::msgbox::kExclamation);
+    AutoStartMeChk.SetValue(OwnAutostartExists() ? 1 : 0);  // what Windows will really do
+  }
+
+  host_.SettingsSaved();
+  Command5.SetVisible(false);
+  Command5.SetEnabled(true);
 }
 
 }  // namespace sequora::forms

@@ -11,7 +11,8 @@ constexpr std::uint32_t kAllFields = platform::TrayIconData::kMessageValid |
                                      platform::TrayIconData::kIconValid | platform::TrayIconData::kTipValid;
 }  // namespace
 
-SystemTray::SystemTray(platform::Tray& tray) : ui::Form("SystemTray"), tray_(tray) {
+SystemTray::SystemTray(platform::Tray& tray, platform::PopupMenus& menus)
+    : ui::Form("SystemTray"), DynamicPopupMenu1(menus), tray_(tray) {
   SetBorder(ui::BorderStyle::None);
   OnQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
   tray_.SetListener(this);
@@ -77,17 +78,21 @@ bool SystemTray::ShowBalloon(const std::string& title, const std::string& text) 
 void SystemTray::Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode /*mode*/) { RemoveTrayIcon(); }
 
 void SystemTray::Form_MouseMove(int mouseMessage) {
-  // The menu opens when the right button comes up again (517), as context menus do.
-  const bool rightDown = mouseMessage == traymouse::kRightUp;
+  // Menus open when the right button comes up again (517), as context menus do.
+  const bool rightUp = mouseMessage == traymouse::kRightUp;
   const bool leftUp = mouseMessage == traymouse::kLeftUp;
   const bool doubleClick =
       mouseMessage == traymouse::kLeftDoubleClick || mouseMessage == traymouse::kKeySelect;
 
-  if (MenuOnRightClick && (leftUp || rightDown)) {
-    std::string caption = Popup(MenuString);
-    if (!caption.empty() && OnTrayMenu) OnTrayMenu(caption);
-  }
+  if (rightUp || (MenuOnRightClick && leftUp)) OpenMenu();
   if ((leftUp && !MenuOnRightClick) || doubleClick) RestoreTarget();
+}
+
+// An empty menu string shows no menu.
+void SystemTray::OpenMenu() {
+  if (MenuOpening) MenuOpening();
+  const std::string caption = DynamicPopupMenu1.Popup(MenuString);
+  if (!caption.empty() && OnTrayMenu) OnTrayMenu(caption);
 }
 
 void SystemTray::RestoreTarget() {
@@ -99,10 +104,6 @@ void SystemTray::RestoreTarget() {
   }
   Unload();  // removes the icon
 }
-
-// The popup menu control is not part of Sequora yet; until it is, no item is ever chosen. The
-// main window's icon has no menu, so it never gets here.
-std::string SystemTray::Popup(const std::string& /*menuString*/) { return {}; }
 
 void SystemTray::TrayMouseMessage(std::uint32_t id, int mouseMessage) {
   if (id == IconData.id && iconShown_) Form_MouseMove(mouseMessage);

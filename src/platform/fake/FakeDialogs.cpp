@@ -4,6 +4,7 @@ namespace sequora::platform {
 
 int FakeDialogs::MsgBox(const std::string& text, const std::string& title, int style) {
   shown.push_back({text, title, style, false});
+  if (whileShown) whileShown(shown.back());
   if (!answers.empty()) {
     int a = answers.front();
     answers.pop_front();

@@ -6,10 +6,12 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeCodePage.h"
 #include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeDownload.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIcons.h"
 #include "platform/fake/FakeLauncher.h"
+#include "platform/fake/FakePopupMenus.h"
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
@@ -33,12 +35,14 @@ struct FakePlatform {
   FakeTray tray;
   FakeIcons icons;
   FakeShellFolders shellFolders;
+  FakeDownload download{fileSystem};
+  FakePopupMenus popupMenus;
   // Shortcuts are real .lnk files in the fake file system, read and written by the portable codec.
   FakeCodePage codePage;
   lnk::LnkShellLinks shellLinks{fileSystem, codePage, &environment};
 
-  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray, icons,
-                    shellFolders};
+  Platform platform{fileSystem, environment, dialogs, processes, launcher, windows, registry, shellLinks, tray,
+                    icons,      shellFolders, download,  popupMenus};
 };
 
 }  // namespace sequora::platform

@@ -172,6 +172,19 @@ void Gear(GlyphPainter& p, COLORREF colour) {
   p.EraseEllipse(12, 12, 3.3);
 }
 
+// A push pin turned by `degrees` around the grid's centre: upright (0) is pushed in, tilted lies
+// loose. The always-on-top button's three states are drawn with it.
+void Pin(GlyphPainter& p, double degrees, COLORREF head, COLORREF needle) {
+  const double a = degrees * 3.14159265358979 / 180.0;
+  auto turn = [&](Pt q) {
+    const double x = q.x - 12, y = q.y - 12;
+    return Pt{12 + x * std::cos(a) - y * std::sin(a), 12 + x * std::sin(a) + y * std::cos(a)};
+  };
+  p.Polyline({turn({12, 13}), turn({12, 21.5})}, 1.6, needle);
+  p.PolygonOf({turn({7, 11}), turn({17, 11}), turn({17, 13.5}), turn({7, 13.5})}, head);
+  p.PolygonOf({turn({9, 3}), turn({15, 3}), turn({14.5, 11}), turn({9.5, 11})}, head);
+}
+
 const std::map<std::string, Glyph>& Glyphs() {
   static const std::map<std::string, Glyph> glyphs = [] {
     std::map<std::string, Glyph> g;
@@ -320,6 +333,12 @@ const std::map<std::string, Glyph>& Glyphs() {
       p.Lines({{12, 13}, {12, 22}}, 1.6, kGreyInk);
       p.Rect(7, 11, 17, 13.5, kRed);
       p.Polygon({{9, 3}, {15, 3}, {14.5, 11}, {9.5, 11}}, kRed);
+    };
+    g["pinoff"] = [](GlyphPainter& p) { Pin(p, 45, kGreyInk, kGreyInk); };
+    g["pinhover"] = [](GlyphPainter& p) { Pin(p, 45, kRed, kInk); };
+    g["pinned"] = [](GlyphPainter& p) {
+      p.Rect(3, 20.5, 21, 22, kGreyInk);  // the board it is pinned to
+      Pin(p, 0, kRed, kInk);
     };
     g["tray"] = [](GlyphPainter& p) {
       p.Rect(2, 17, 22, 22, kInk);

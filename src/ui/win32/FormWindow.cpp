@@ -119,11 +119,16 @@ void FormWindow::DestroyNow() {
 }
 
 void FormWindow::OnDestroyed() {
-  // The window went (by DestroyNow, or with its owner); the parts' windows went with it.
+  // The window went (by DestroyNow, or with its owner); the parts' windows went with it, the
+  // tool tip (not owned by it) goes now.
   for (auto& part : parts_) part->Destroy();
   parts_.clear();
   tools_.clear();
-  toolTip_.Release();
+  if (toolTip_ && ::IsWindow(toolTip_.Get())) {
+    toolTip_.Reset();
+  } else {
+    toolTip_.Release();
+  }
   if (endsProgram_) ::PostQuitMessage(0);
 }
 
@@ -156,17 +161,26 @@ void FormWindow::CreatePendingParts() {
   for (Control* control : pending) EnsurePart(*control);
 }
 
+namespace {
+// Whether sibling `a` lies somewhere above sibling `b`.
+bool IsAbove(HWND a, HWND b) {
+  for (HWND w = ::GetWindow(b, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV))
+    if (w == a) return true;
+  return false;
+}
+}  // namespace
+
 // Where two controls of one container overlap, the one declared later lies above (as in the
-// window designs); otherwise the stacking (and the Tab order) follows the declaration order.
+// window designs), also over a frame declared before it (the side panels' close button);
+// otherwise the stacking (and the Tab order) follows the declaration order.
 void FormWindow::StackOverlaps() {
   for (size_t i = 0; i < parts_.size(); ++i) {
     ControlPart& upper = *parts_[i];
     if (upper.Model().GetKind() == Kind::Frame) continue;
     for (size_t j = 0; j < i; ++j) {
       ControlPart& lower = *parts_[j];
-      if (lower.Model().GetKind() == Kind::Frame || ::GetParent(lower.Handle()) != ::GetParent(upper.Handle()))
-        continue;
-      if (!Intersect(upper.PixelRect(), lower.PixelRect())) continue;
+      if (::GetParent(lower.Handle()) != ::GetParent(upper.Handle())) continue;
+      if (!Intersect(upper.PixelRect(), lower.PixelRect()) || IsAbove(upper.Handle(), lower.Handle())) continue;
       HWND above = ::GetWindow(lower.Handle(), GW_HWNDPREV);
       ::SetWindowPos(upper.Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -306,9 +320,11 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
   if (!control || !Handle()) return;
   if (!toolTip_) {
     if (text.empty()) return;
+    // Not owned by the window: Wine keeps a window that owns a topmost popup out of the topmost
+    // band when it is pinned (SetWindowPos HWND_TOPMOST). The tip is destroyed with the window.
     toolTip_.Reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                      ModuleInstance(), nullptr));
     if (!toolTip_) return;
     ::SendMessageA(toolTip_.Get(), TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));
