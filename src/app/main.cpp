@@ -42,7 +42,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::win32::Win32Registry registry;
   platform::win32::Win32CodePage codePage;
   platform::lnk::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
-  platform::win32::Win32ShellLinks shellLinks(&portableLinks);
+  // Shortcuts are read by the portable reader first (Windows' answers, and fast enough for a scan
+  // of many Startup-folder shortcuts); the shell object reads what it cannot, and writes.
+  platform::win32::Win32ShellLinks shellLinks(&portableLinks,
+                                              platform::win32::Win32ShellLinks::ReadOrder::FallbackFirst);
   platform::win32::Win32Tray tray;
   platform::win32::Win32Icons icons;
   platform::win32::Win32ShellFolders shellFolders;
