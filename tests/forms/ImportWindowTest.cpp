@@ -55,6 +55,7 @@ TEST_F(ImportWindow, ImportsARunValueAtItsPositionAndRestoresIt) {
   forms::Form1& f = Load();
   forms::ImportForm& w = Open(f);
   EXPECT_TRUE(w.Visible());
+  EXPECT_TRUE(w.List2.HasFocus());   // the keyboard starts in the list
   EXPECT_FALSE(f.Timer1.Enabled());  // the countdown waits
   EXPECT_EQ(w.List1.Items(), std::vector<std::string>{kRun + "\\Tool"});
   EXPECT_EQ(w.List2.Items(), std::vector<std::string>{"\"C:\\Tools\\tool.exe\" -q"});
@@ -192,6 +193,23 @@ TEST_F(ImportWindow, ListsFollowTheUserWithoutTouchingWindows) {
   EXPECT_FALSE(w.RestoreMode());
   EXPECT_EQ(w.AllUsrCheck.Value(), 0);
   EXPECT_EQ(w.List1.ListCount(), 2);
+}
+
+TEST_F(ImportWindow, ChangesTypedInTheEditorAreOfferedBeforeTheWindowOpens) {
+  Settings({}, {Entry(4, "four.exe", 3)});
+  fakes.registry.PutString(kRun, "Tool", "C:\\Tools\\tool.exe");
+  forms::Form1& f = Load();
+  f.E_ListBox_Text1_GotFocus(3, "");
+  f.editor.Text6.RaiseTextChanged("changed.exe");
+  fakes.dialogs.answers = {platform::msgbox::kAnswerYes};
+  forms::ImportForm& w = Open(f);
+  EXPECT_EQ(Titles(), std::vector<std::string>{"Save Changes?"});
+  EXPECT_TRUE(IniHas("Program4=changed.exe"));
+  ASSERT_TRUE(w.Visible());
+  w.List1.RaiseSelect(0);
+  w.AddThisRegBtn.RaiseClick();
+  EXPECT_EQ(Titles().size(), 1u);  // nothing more about the editor
+  EXPECT_TRUE(IniHas("Program1=tool.exe"));
 }
 
 TEST_F(ImportWindow, WhatTheListDoesNotTakeStaysInWindows) {

@@ -79,6 +79,13 @@ void ImportForm::Form_Load() {
   Entered(RegistryPair(), false);
   Entered(FolderPair(), false);
   Initialize();
+  // The keyboard starts in the first list with something to import.
+  if (List2.Enabled())
+    List2.SetFocus();
+  else if (List4.Enabled())
+    List4.SetFocus();
+  else
+    CancelBtn.SetFocus();
 }
 
 void ImportForm::Form_Unload() {

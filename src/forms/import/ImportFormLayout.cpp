@@ -75,12 +75,13 @@ void ImportForm::Layout() {
     ui::Button& restoreThis;
     ui::Button& restoreAll;
     std::string headingText;
+    char startKey;  // the Alt key of the start position box
   };
   const Section sections[2] = {
       {Label3, List2, List1, Label1, DoubcLayer, Label5, StartPosReg, AddThisRegBtn, AddBtn,
-       RestoreThisRegBtn, RegistryRestoreBtn, WithAltKey(text::kRegistryHeading, 'g')},
+       RestoreThisRegBtn, RegistryRestoreBtn, WithAltKey(text::kRegistryHeading, 'g'), 'p'},
       {Label2, List4, List3, Label4, Label7, Label6, StartPosDir, AddThisAutostartBtn, AddAutostartBtn,
-       RestoreThisAutostartBtn, AutoRunRestoreBtn, WithAltKey(text::kFolderHeading, 'D')},
+       RestoreThisAutostartBtn, AutoRunRestoreBtn, WithAltKey(text::kFolderHeading, 'D'), 'l'},
   };
   for (int i = 0; i < 2; ++i) {
     const Section& s = sections[i];
@@ -99,7 +100,8 @@ void ImportForm::Layout() {
     s.hint.SetCaption(text::kDoubleClickHint);
     s.hint.SetForeColor(ui::kGrey);
     Place(s.startLabel, 2600, top + kListHeight + 600, 4560, 285);
-    s.startLabel.SetCaption(text::kStartPosition);
+    s.startLabel.SetCaption(WithAltKey(text::kStartPosition, s.startKey));
+    s.startLabel.SetUseMnemonic(true);
     s.startLabel.SetAlignment(ui::Align::Right);
     Place(s.startBox, 7260, top + kListHeight + 560, 600, 315);
     s.startBox.SetText("1");

@@ -7,6 +7,9 @@ namespace sequora::forms {
 
 void Form1::Command14_Click() {
   if (importForm.Loaded()) return;
+  // An import shows its new entry in the editor: what was typed there is offered for saving now,
+  // not in a question behind the import window.
+  if (!editor.OfferToSave()) return;
   // Nothing starts while the user decides what Windows keeps.
   heldCountdown_ = Timer1.Enabled();
   heldWait_ = Timer2.Enabled();
