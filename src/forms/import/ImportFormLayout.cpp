@@ -109,10 +109,10 @@ void ImportForm::Layout() {
     s.startBox.SetBackColor(ui::kLightGrey);
     s.startBox.SetToolTipText("The first entry number the imported programs may take");
     const int buttonTop = top + kListHeight + 500;
-    Place(s.addThis, 8975, buttonTop, 1500, 420);
-    Place(s.restoreThis, 8975, buttonTop, 1500, 420);
-    Place(s.addAll, 10575, buttonTop, 1555, 420);
-    Place(s.restoreAll, 10575, buttonTop, 1555, 420);
+    Place(s.addThis, 8630, buttonTop, 1500, 420);
+    Place(s.restoreThis, 8630, buttonTop, 1500, 420);
+    Place(s.addAll, 10230, buttonTop, 1900, 420);  // room for "Restore All >>" beside its picture
+    Place(s.restoreAll, 10230, buttonTop, 1900, 420);
     ActionButton(s.addThis, text::kAddOne, "add",
                  "Add the selected program to the program list and take it out of the Windows autostart");
     ActionButton(s.addAll, text::kAddAll, "import",
