@@ -42,7 +42,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::win32::Win32Registry registry;
   platform::win32::Win32CodePage codePage;
   platform::lnk::LnkShellLinks portableLinks(fileSystem, codePage, &environment);
-  platform::win32::Win32ShellLinks shellLinks(&portableLinks);
+  // Shortcuts are read by the portable reader first (Windows' answers, and fast enough for a scan
+  // of many Startup-folder shortcuts); the shell object reads what it cannot, and writes.
+  platform::win32::Win32ShellLinks shellLinks(&portableLinks,
+                                              platform::win32::Win32ShellLinks::ReadOrder::FallbackFirst);
   platform::win32::Win32Tray tray;
   platform::win32::Win32Icons icons;
   platform::win32::Win32ShellFolders shellFolders;
@@ -58,6 +61,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Form1's other windows are shown by windows of their own, unowned: the confirmation window
   // must stay on screen while the main window is minimised or in the notification area.
   ui::win32::FormWindow confirmWindow(form.msgBoxForm);
+  // The import window is modal over the window that is active when it opens (none at a first
+  // start, when it comes before the main window).
+  ui::win32::FormWindow importWindow(form.importForm);
   form.Load();
   return ui::win32::RunMessageLoop();
 }

@@ -36,6 +36,20 @@ Message NotImported(const std::string& commandLine) {
           mb::kInformation};
 }
 
+Message NotImportedAll(const std::string& listText, bool listFull) {
+  const std::string why = listFull ? "The program list is full (100 programs). Not added, still in the "
+                                     "Windows autostart:"
+                                   : "Could not be added to the program list, still in the Windows autostart:";
+  return {"Not imported", why + "\r\r" + listText, mb::kInformation};
+}
+
+Message OwnProgramNotImported(const std::string& commandLine) {
+  return {"Not imported",
+          "Sequora itself stays in the Windows autostart: it starts the programs of the list.\r\r" +
+              commandLine,
+          mb::kInformation};
+}
+
 Message FileNotFound(const std::string& path) {
   return {"Error", "File not found!\r\r" + path, mb::kInformation};
 }

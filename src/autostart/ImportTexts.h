@@ -52,6 +52,10 @@ Message ConfirmImportAllShortcuts(const std::string& listText);  // OK/Cancel
 Message ImportedAll();                                           // "Succsessfully added"
 // The program list did not take the program, so the item stays in Windows.
 Message NotImported(const std::string& commandLine);
+// The same for several at once (`listText` as ListText gives it); `listFull` names the reason.
+Message NotImportedAll(const std::string& listText, bool listFull);
+// Sequora's own program is never imported: it must start at logon to start the others.
+Message OwnProgramNotImported(const std::string& commandLine);
 
 // Backup and restore.
 Message FileNotFound(const std::string& path);

@@ -65,6 +65,9 @@ std::string ProgramKey(platform::FileSystem& fs, platform::Environment& environm
   std::string path = StripQuotes(ExpandEnvironmentText(environment, programPath));
   std::replace(path.begin(), path.end(), '/', '\\');
   if (path.empty()) return path;
+  // An 8.3 alias that differs from its long name carries a "~": a path without one is its own long
+  // form, and the disk is not asked (a long-form query costs milliseconds under Wine).
+  if (path.find('~') == std::string::npos) return ToLower(path);
   std::string longForm = fs.LongPathName(path);
   return ToLower(longForm.empty() ? path : longForm);
 }

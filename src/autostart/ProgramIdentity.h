@@ -22,6 +22,7 @@ std::string ProgramOfCommand(platform::FileSystem& fs, platform::Environment& en
 // A key that is equal for two spellings of the same file: variables expanded, quotes off, "/"
 // as "\", the long form of an existing file, lower case. A file that does not exist keeps its
 // written form (lower-cased).
+// Only a path with a "~" in it (where an 8.3 alias can be) is looked up on the disk.
 std::string ProgramKey(platform::FileSystem& fs, platform::Environment& environment,
                        std::string_view programPath);
 

@@ -124,10 +124,15 @@ void Sequencer::AutostartPreScan() {
     RunPathRow& row = list_.RunPaths[static_cast<size_t>(n)];
     const std::string path = row[0] + row[1];
     if (Trim(path).empty()) continue;
-    if (!autostart_.CheckWindowsAutostart(path, takeOut)) continue;
+    // Windows' item starts the program at later logons too: it goes only where the entry would
+    // start it instead (a disabled entry starts nothing).
+    const storage::ProgramEntry* entry = list_.At(n);
+    const bool takeOutThis = takeOut && entry && entry->Disabled == 0;
+    if (!autostart_.CheckWindowsAutostart(path, takeOutThis)) continue;
     log_.AddLog("Prog. Nr." + std::to_string(n) + " Not started:\r\n  " + path + "\r\n" +
-                (takeOut ? "  -> Program is now removed from the Registry / Autostart. Program skipped this time!"
-                         : "  -> Program is already in Windows Autostart or Registry (run). Program skipped!"));
+                (takeOutThis
+                     ? "  -> Program is now removed from the Registry / Autostart. Program skipped this time!"
+                     : "  -> Program is already in Windows Autostart or Registry (run). Program skipped!"));
     row[0].clear();
     row[1].clear();
     inWindowsAutostart_[static_cast<size_t>(n)] = true;

@@ -109,7 +109,8 @@ std::string DuplicateQuestionText(const std::string& file) {
 }
 
 AddOutcome AddProgramToList(const ProgramListContext& context, ProgramList& list, IconStore* icons,
-                            const std::string& commandLine, int minStartNr, const AddAnyway& addAnyway) {
+                            const std::string& commandLine, int minStartNr, const AddAnyway& addAnyway,
+                            bool disabled) {
   const platform::PathParts parts = SplitCommandLine(context.fileSystem, commandLine);
   if (Trim(parts.file).empty()) return {AddResult::NothingToAdd, 0};
 
@@ -127,6 +128,7 @@ AddOutcome AddProgramToList(const ProgramListContext& context, ProgramList& list
   fresh.program = parts.file;
   fresh.dir = parts.directory;
   fresh.param = parts.parameters;
+  fresh.disabled = disabled ? 1 : 0;
   if (!SaveEntry(context, list, slot, fresh)) return {AddResult::NotWritten, 0};
   return {AddResult::Added, slot};
 }

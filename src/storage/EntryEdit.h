@@ -88,9 +88,12 @@ inline constexpr char kDuplicateQuestionTitle[] = "Program already in list!";
 // AddProgramToList: puts a command line into the first free slot from `minStartNr` on
 // (FindFreeSlot), as a fresh entry: folder, file and parameters from SplitCommandLine; empty delay, normal window, enabled, no group. A stale bitmap
 // of the slot is removed first, so the new entry shows its program's icon. One file read and one
-// replacement; the table is updated, so adds in a row need no reload between them.
+// replacement; the table is updated, so adds in a row need no reload between them. With
+// `disabled` the entry is written disabled in the same replacement (an autostart item that
+// Windows' startup settings switched off stays off).
 AddOutcome AddProgramToList(const ProgramListContext& context, ProgramList& list, IconStore* icons,
-                            const std::string& commandLine, int minStartNr, const AddAnyway& addAnyway);
+                            const std::string& commandLine, int minStartNr, const AddAnyway& addAnyway,
+                            bool disabled = false);
 
 struct RemoveOutcome {
   int entry = 0;         // the entry that held the program; 0: not in the list

@@ -36,6 +36,13 @@ TEST_F(Form1Test, FreshStartWritesTheDefaultFileBesideTheProgramAndCountsFrom30)
   EXPECT_EQ(f.State(), ui::WindowState::Normal);
   EXPECT_EQ(fakes.windows.claimed, std::vector<std::string>{"Sequora"});
 
+  // The import window is offered first; the countdown waits until it is closed.
+  EXPECT_TRUE(f.importForm.Visible());
+  EXPECT_TRUE(f.importForm.IsModal());
+  Advance(3000);
+  EXPECT_EQ(f.Label1.Caption(), "30");
+  f.importForm.CancelBtn.RaiseClick();
+  EXPECT_FALSE(f.importForm.Loaded());
   EXPECT_TRUE(f.Timer1.Enabled());
   EXPECT_EQ(f.Timer1.Interval(), 1000);
   Advance(1000);

@@ -156,3 +156,38 @@ TEST(ShellLinksFallback, WithAFallbackTheShellObjectStillAnswers) {
   EXPECT_EQ(GetShortcutTarget(shell, file), "C:\\test\\a.txt");
   EXPECT_EQ(ReadShortcut(shell, file + ".missing").TargetPath, "");
 }
+
+// Read by the portable reader first, a shortcut whose target Wine's object would miss (an
+// environment block, a common path suffix) gets Windows' answer; a file the portable reader finds
+// no target in is still asked of the shell object, and writing stays the shell's.
+TEST(ShellLinksFallback, ReadingByTheFallbackFirstGivesWindowsAnswers) {
+  Win32FileSystem fs;
+  Win32CodePage codePage;
+  Win32Environment env;
+  LnkShellLinks portable(fs, codePage, &env);
+  Win32ShellLinks shellFirst(&portable);
+  Win32ShellLinks portableFirst(&portable, Win32ShellLinks::ReadOrder::FallbackFirst);
+  int differ = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(SEQUORA_TESTDATA) + "/lnk")) {
+    if (entry.path().extension() != ".lnk") continue;
+    const std::string file = entry.path().string();
+    SCOPED_TRACE(file);
+    const ShortcutInfo byPortable = ReadShortcut(portable, file);
+    const ShortcutInfo read = ReadShortcut(portableFirst, file);
+    const ShortcutInfo expected = byPortable.TargetPath.empty() ? ReadShortcut(shellFirst, file) : byPortable;
+    EXPECT_EQ(read.TargetPath, expected.TargetPath);
+    EXPECT_EQ(read.Arguments, expected.Arguments);
+    EXPECT_EQ(read.WorkingDirectory, expected.WorkingDirectory);
+    differ += read.TargetPath != ReadShortcut(shellFirst, file).TargetPath;
+  }
+  EXPECT_GT(differ, 0);  // the data holds shortcuts Wine's object reads otherwise
+
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  const std::string written =
+      std::string(tmp) + "sequora read order " + std::to_string(GetCurrentProcessId()) + ".lnk";
+  ASSERT_TRUE(CreateShortcut(portableFirst, "C:\\windows\\notepad.exe", written, "-a", "", "", "", 0));
+  EXPECT_EQ(ReadShortcut(shellFirst, written).TargetPath, "C:\\windows\\notepad.exe");
+  EXPECT_EQ(ReadShortcut(portableFirst, written).Arguments, "-a");
+  std::filesystem::remove(written);
+}

@@ -55,16 +55,19 @@ class Frame2 : public ui::Frame {
 
   // ---- Adding, removing, ordering (Frame2List.cpp) --------------------------------------------
   // A command line into the first free slot from minStartNr on. `addAnyway` answers the
-  // duplicate question (empty: the user is asked); with `tellListFull` a full list says so.
-  // Afterwards the editor shows the new entry. The result tells whether the program is listed.
+  // duplicate question (empty: the user is asked); with `tellListFull` a full list says so; with
+  // `disabled` the new entry is disabled. Afterwards the editor shows the new entry. The result
+  // tells whether the program is listed.
   storage::AddOutcome AddProgramToList(const std::string& commandLine, int minStartNr,
-                                       const storage::AddAnyway& addAnyway = {}, bool tellListFull = true);
+                                       const storage::AddAnyway& addAnyway = {}, bool tellListFull = true,
+                                       bool disabled = false);
   // The import's two ways in (a Run value, a Startup-folder shortcut); the names are not stored.
   storage::AddOutcome AddNewProgram(const std::string& commandLine, const std::string& registryName, int minStartNr,
-                                    const storage::AddAnyway& addAnyway = {}, bool tellListFull = true);
+                                    const storage::AddAnyway& addAnyway = {}, bool tellListFull = true,
+                                    bool disabled = false);
   storage::AddOutcome AddNewAutostartProgram(const std::string& commandLine, const std::string& autoStartLink,
                                              int minStartNr, const storage::AddAnyway& addAnyway = {},
-                                             bool tellListFull = true);
+                                             bool tellListFull = true, bool disabled = false);
   // Clears the first entry that holds the command line's program (the restore gives it back to
   // Windows). A write that fails says so.
   storage::RemoveOutcome RemoveProgramFromList(const std::string& commandLine);

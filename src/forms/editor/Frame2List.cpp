@@ -30,7 +30,8 @@ void Frame2::ApplyPaste() {
 }
 
 storage::AddOutcome Frame2::AddProgramToList(const std::string& commandLine, int minStartNr,
-                                             const storage::AddAnyway& addAnyway, bool tellListFull) {
+                                             const storage::AddAnyway& addAnyway, bool tellListFull,
+                                             bool disabled) {
   // The editor is about to show the new entry: what was typed is offered for saving first.
   if (!OfferToSave()) return {storage::AddResult::NotWritten, 0};
   const storage::AddAnyway ask = addAnyway ? addAnyway : [this](const std::string& file, int) {
@@ -39,7 +40,7 @@ storage::AddOutcome Frame2::AddProgramToList(const std::string& commandLine, int
   };
   const storage::ProgramListContext context = host_.EditedListContext();
   storage::ProgramList& list = host_.EditedList();
-  const storage::AddOutcome outcome = storage::AddProgramToList(context, list, Icons(), commandLine, minStartNr, ask);
+  const storage::AddOutcome outcome = storage::AddProgramToList(context, list, Icons(), commandLine, minStartNr, ask, disabled);
   switch (outcome.result) {
     case storage::AddResult::ListFull:
       if (tellListFull) dialogs_.MsgBox(storage::kListFullText, kAppTitle, platform::msgbox::kExclamation);
@@ -61,13 +62,14 @@ storage::AddOutcome Frame2::AddProgramToList(const std::string& commandLine, int
 }
 
 storage::AddOutcome Frame2::AddNewProgram(const std::string& commandLine, const std::string&, int minStartNr,
-                                          const storage::AddAnyway& addAnyway, bool tellListFull) {
-  return AddProgramToList(commandLine, minStartNr, addAnyway, tellListFull);
+                                          const storage::AddAnyway& addAnyway, bool tellListFull, bool disabled) {
+  return AddProgramToList(commandLine, minStartNr, addAnyway, tellListFull, disabled);
 }
 
 storage::AddOutcome Frame2::AddNewAutostartProgram(const std::string& commandLine, const std::string&, int minStartNr,
-                                                   const storage::AddAnyway& addAnyway, bool tellListFull) {
-  return AddProgramToList(commandLine, minStartNr, addAnyway, tellListFull);
+                                                   const storage::AddAnyway& addAnyway, bool tellListFull,
+                                                   bool disabled) {
+  return AddProgramToList(commandLine, minStartNr, addAnyway, tellListFull, disabled);
 }
 
 void Frame2::AddButton_Click() {

@@ -32,6 +32,7 @@ Form1::Form1(platform::Platform platform) : ui::Form("Form1"), platform_(platfor
     OpenSettingsPanel();
     settingsPanel.Text2.SetFocus();  // the button goes unusable: the focus goes to the first field
   };
+  Command14.Click = [this] { Command14_Click(); };
   CloseFrameBtn.Click = [this] { CloseFrameBtn_Click(); };
   settingsPanel.ShowLogFileBtn.Click = [this] { ShowLogFileBtn_Click(); };
   Command15.Click = [this] { Command15_Click(); };

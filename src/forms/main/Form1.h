@@ -3,8 +3,8 @@
 // the program's files, reads the settings, counts down and hands the run to the sequencer; the
 // window shows the run (countdown, next program, the program list) and hosts the settings panel
 // (Frame1) and the entry editor (Frame2). It owns the run's parts (startup/) and the windows it
-// opens (the group confirmation MsgBoxForm, the notification icon SystemTray), and reaches the
-// operating system only through platform::Platform.
+// opens (the group confirmation MsgBoxForm, the notification icon SystemTray, the import window
+// ImportForm), and reaches the operating system only through platform::Platform.
 //
 // What the run shows arrives through startup::RunView; what the confirmation window asks arrives
 // through ConfirmHost; the row list control calls the E_ListBox_ procedures (ListBoxHost).
@@ -33,10 +33,12 @@
 #include "forms/confirm/MsgBoxForm.h"
 #include "forms/editor/EditorHost.h"
 #include "forms/editor/Frame2.h"
+#include "forms/import/ImportForm.h"
 #include "forms/settings/Frame1.h"
 #include "forms/settings/SettingsHost.h"
 #include "forms/tray/SystemTray.h"
 #include "platform/Platform.h"
+#include "startup/AutostartRunCheck.h"
 #include "startup/Launcher.h"
 #include "startup/Log.h"
 #include "startup/RunView.h"
@@ -54,16 +56,11 @@ inline constexpr const char* kVersion = "1.3 Beta";
 // The application title: names the single-instance slot.
 inline constexpr const char* kAppTitle = "Sequora";
 
-// Until the Windows-autostart test exists, no program counts as started by Windows itself.
-class NoWindowsAutostart : public startup::AutostartCheck {
- public:
-  bool CheckWindowsAutostart(const std::string&, bool) override { return false; }
-};
-
 class Form1 : public ui::Form,
               public controls::ListBoxHost,
               public ConfirmHost,
               private EditorHost,
+              private ImportHost,
               private SettingsHost,
               private startup::RunView {
  public:
@@ -87,7 +84,9 @@ class Form1 : public ui::Form,
   platform::Platform platform_;
   storage::AppPaths paths_;
   storage::MainSettings settings_;
-  NoWindowsAutostart noWindowsAutostart_;
+  autostart::AutostartPlatform autostartPlatform_{platform_.registry, platform_.fileSystem,
+                                                  platform_.shellLinks, platform_.environment,
+                                                  platform_.shellFolders};
   // Per-user app settings (HKEY_CURRENT_USER\Software\Sequora\...): the confirmation window's
   // always-on-top state.
   autostart::AppSettings appSettings_{platform_.registry, platform_.dialogs, [this] { platform_.windows.EndProgram(0); }};
@@ -100,7 +99,9 @@ class Form1 : public ui::Form,
                                    settings_, log};
   startup::ProgramLauncher launcher{platform_.fileSystem, platform_.environment, platform_.launcher,
                                     paths_, settings_, log};
-  startup::Sequencer sequencer{startupList, settings_, log, launcher, noWindowsAutostart_, *this};
+  // "Smart Autorun detect": does Windows start an entry's program itself?
+  startup::AutostartRunCheck autostartCheck{autostartPlatform_, platform_.dialogs, paths_};
+  startup::Sequencer sequencer{startupList, settings_, log, launcher, autostartCheck, *this};
 
   // ---- Operations other windows call ---------------------------------------------------------
   void RunCurrentBtn_Click();  // run the editor's entry now
@@ -228,6 +229,9 @@ class Form1 : public ui::Form,
   // The renderer shows them when they are shown, like Form1 itself.
   MsgBoxForm msgBoxForm{*this, platform_.dialogs, appSettings_};
   SystemTray systemTray{platform_.tray, platform_.popupMenus};
+  // Modal; the run's timers are held while it is open.
+  ImportForm importForm{*this, platform_.dialogs, autostartPlatform_, paths_};
+  void Command14_Click();  // opens the import window
 
  private:
   // startup::RunView (Form1Run.cpp)
@@ -280,8 +284,13 @@ class Form1 : public ui::Form,
  private:
   void UnloadSecondaryWindows();
 
-  // Calls into parts not built yet (Form1Seams.cpp); each body is what stands in until then.
-  void Command14_Click();            // the import window, modal, timers held
+  // ImportHost (Form1Import.cpp): the import adds and removes programs through the editor.
+  AddResult AddProgram(const autostart::AutostartItem& item, int startPosition) override;
+  void RemoveProgram(const std::string& commandLine) override;
+  bool ProgramListFull() override;
+  void ImportWindowClosed() override;
+  bool importHoldsTimers_ = false;             // the import window holds the run's timers
+  bool heldCountdown_ = false, heldWait_ = false;  // their state when it opened
 
   // The entry editor's side (Form1Editor.cpp).
   void PrepareEditor();              // group items, Esc, the sort list and DPI wiring

@@ -52,7 +52,6 @@ void Form1::Layout() {
   Command14.SetCaption("&Import...");
   Command14.SetPicture(Picture::Named("import"));
   Tip(Command14, "Import programs from the Windows autostart");
-  Command14.SetVisible(false);  // shown once the import window exists: it has nothing to open yet
   Place(Command15, 7200, 600, 1380, 420);
   Command15.SetCaption("Warnings!");
   Command15.SetEnabled(false);

@@ -37,7 +37,7 @@ void Form1::Command1_Click() {
 void Form1::UnloadSecondaryWindows() {
   if (msgBoxForm.Loaded()) msgBoxForm.Unload();
   if (systemTray.Loaded()) systemTray.Unload();
-  // The import window joins here once it exists.
+  if (importForm.Loaded()) importForm.Unload();
 }
 
 }  // namespace sequora::forms

@@ -37,11 +37,22 @@ std::optional<std::string> Fetch(int capacity, Call call) {
 
 class ShellObjectLink : public ShellLink {
  public:
-  ShellObjectLink(ComPtr<IShellLinkA> link, ComPtr<IPersistFile> file, ShellLinks* fallback)
-      : link_(std::move(link)), file_(std::move(file)), fallback_(fallback) {}
+  ShellObjectLink(ComPtr<IShellLinkA> link, ComPtr<IPersistFile> file, ShellLinks* fallback,
+                  Win32ShellLinks::ReadOrder order)
+      : link_(std::move(link)), file_(std::move(file)), fallback_(fallback), order_(order) {}
 
   bool Load(const std::string& path) override {
     loadedByFallback_.reset();
+    if (order_ == Win32ShellLinks::ReadOrder::FallbackFirst && fallback_) {
+      auto other = fallback_->CreateLink();
+      if (other && other->Load(path)) {
+        const auto target = other->GetPath(MAX_PATH);
+        if (target && !target->empty()) {
+          loadedByFallback_ = std::move(other);
+          return true;
+        }
+      }
+    }
     if (SUCCEEDED(file_->Load(Wide(path).c_str(), STGM_READ))) return true;
     if (!fallback_) return false;
     auto other = fallback_->CreateLink();
@@ -85,12 +96,13 @@ class ShellObjectLink : public ShellLink {
   ComPtr<IShellLinkA> link_;
   ComPtr<IPersistFile> file_;
   ShellLinks* fallback_;
+  Win32ShellLinks::ReadOrder order_;
   std::unique_ptr<ShellLink> loadedByFallback_;
 };
 
 }  // namespace
 
-Win32ShellLinks::Win32ShellLinks(ShellLinks* fallback) : fallback_(fallback) {
+Win32ShellLinks::Win32ShellLinks(ShellLinks* fallback, ReadOrder order) : fallback_(fallback), order_(order) {
   HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   comInitialized_ = SUCCEEDED(hr);  // S_FALSE too: every successful call is balanced
 }
@@ -105,7 +117,7 @@ std::unique_ptr<ShellLink> Win32ShellLinks::CreateLink() {
   if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    link.PutVoid())) &&
       SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) {
-    return std::make_unique<ShellObjectLink>(std::move(link), std::move(file), fallback_);
+    return std::make_unique<ShellObjectLink>(std::move(link), std::move(file), fallback_, order_);
   }
   return fallback_ ? fallback_->CreateLink() : nullptr;
 }
