@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../storage/IniCorpus.h"
+#include "Win32TestSupport.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "storage/Ini.h"
 #include "storage/IniText.h"
@@ -64,14 +65,6 @@ const Documented* FindDocumented(const std::string& file, const std::string& sec
       return &d;
   }
   return nullptr;
-}
-
-std::string ScratchDir() {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + "sequora ini compat " + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir + "\\";
 }
 
 std::string WineRead(const std::string& path, const std::string& section, const std::string& key,
@@ -127,7 +120,8 @@ class IniCompat : public ::testing::Test {
     }
   }
   Win32FileSystem fs;
-  const std::string dir = ScratchDir();
+  const sequora::test::Scratch scratch{"sequora ini compat"};
+  const std::string dir = scratch.Path() + "\\";
   static std::set<std::string> differences_;
 
   // `file` is the corpus file; `label` also names the write that was made to it, if any.

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "LaunchReport.h"
+#include "Win32TestSupport.h"
 #include "base/StringOps.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/win32/UniqueHandle.h"

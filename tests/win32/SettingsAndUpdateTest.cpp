@@ -15,7 +15,7 @@
 #include <optional>
 #include <thread>
 
-#include "LaunchReport.h"
+#include "Win32TestSupport.h"
 #include "base/StringOps.h"
 #include "forms/main/Form1.h"
 #include "platform/fake/FakeDialogs.h"

@@ -1,6 +1,6 @@
 #pragma once
-// For the Windows tests that start helper_report_start.exe: a scratch folder with a blank in its
-// name, and the report the started helper writes (it sets an event, so nothing polls).
+// For the Windows tests: a scratch folder with a blank in its name, removed with its contents, and
+// the report a started helper_report_start.exe writes (it sets an event, so nothing polls).
 #include <windows.h>
 
 #include <gtest/gtest.h>
