@@ -30,37 +30,6 @@ class PortableShortcuts : public ::testing::Test {
   LnkShellLinks links{fs, cp, &env};
 };
 
-// A link object whose steps fail from a chosen one on.
-class FailingLinks : public sequora::platform::ShellLinks {
- public:
-  explicit FailingLinks(int failAt) : failAt_(failAt) {}
-  std::unique_ptr<sequora::platform::ShellLink> CreateLink() override {
-    struct Link : sequora::platform::ShellLink {
-      int failAt;
-      int step = 0;
-      std::optional<std::string> Next(const char* text) {
-        return ++step >= failAt ? std::nullopt : std::optional<std::string>(text);
-      }
-      bool Load(const std::string&) override { return ++step < failAt; }
-      bool Save(const std::string&) override { return true; }
-      std::optional<std::string> GetPath(int) override { return Next("C:\\t.exe"); }
-      std::optional<std::string> GetWorkingDirectory(int) override { return Next("C:\\"); }
-      std::optional<std::string> GetArguments(int) override { return Next("-a"); }
-      bool SetPath(const std::string&) override { return true; }
-      bool SetArguments(const std::string&) override { return true; }
-      bool SetDescription(const std::string&) override { return true; }
-      bool SetWorkingDirectory(const std::string&) override { return true; }
-      bool SetIconLocation(const std::string&, int) override { return true; }
-    };
-    auto link = std::make_unique<Link>();
-    link->failAt = failAt_;
-    return link;
-  }
-
- private:
-  int failAt_;
-};
-
 }  // namespace
 
 TEST_F(PortableShortcuts, CreateThenReadGivesTargetFolderAndArguments) {
@@ -116,16 +85,4 @@ TEST_F(PortableShortcuts, EnvironmentTargetsAreExpanded) {
   }());
   env.variables["WINDIR"] = "C:\\Windows";
   EXPECT_EQ(GetShortcutTarget(links, "C:\\fax.lnk"), "C:\\Windows\\system32\\WFS.exe");
-}
-
-TEST(ShortcutReading, StopsAtTheFirstFailingStep) {
-  FailingLinks atLoad(1), atFolder(2), atArguments(3), atTarget(4);
-  EXPECT_EQ(ReadShortcut(atLoad, "x").WorkingDirectory, "");
-  EXPECT_EQ(ReadShortcut(atFolder, "x").WorkingDirectory, "");
-  ShortcutInfo partial = ReadShortcut(atArguments, "x");
-  EXPECT_EQ(partial.WorkingDirectory, "C:\\");
-  EXPECT_EQ(partial.Arguments, "");
-  partial = ReadShortcut(atTarget, "x");
-  EXPECT_EQ(partial.Arguments, "-a");
-  EXPECT_EQ(partial.TargetPath, "");
 }

@@ -98,19 +98,16 @@ TEST_F(AboutUpdateTest, TheSettingsFileMayNameOtherAddressesButOnlySafeOnesAreUs
   ASSERT_NE(Started(), nullptr);
   EXPECT_EQ(Started()->parameters, "[URL]http://127.0.0.1:8080/Sequora.exe [PATH]Sequora.exe");
 
-  for (const char* refused : {"http://updates.example.com/Update.exe", "http://127.0.0.1@example.com/Update.exe",
-                              "ftp://127.0.0.1/Update.exe"}) {
-    fakes.fileSystem.RemoveFile(kUpdater);
-    fakes.launcher.attempts.clear();
-    fakes.download.requests.clear();
-    fakes.windows.endCalls = 0;
-    PutSettings({std::string("UpdaterUrl=") + refused});
-    Load();
-    Update();
-    EXPECT_TRUE(fakes.download.requests.empty()) << refused;
-    EXPECT_NE(LastBox().find("is not allowed"), std::string::npos) << refused;
-    EXPECT_EQ(Started(), nullptr);
-  }
+  // Which addresses are safe is the download rule's table; here one that is not.
+  fakes.fileSystem.RemoveFile(kUpdater);
+  fakes.launcher.attempts.clear();
+  fakes.download.requests.clear();
+  PutSettings({"UpdaterUrl=http://updates.example.com/Update.exe"});
+  Load();
+  Update();
+  EXPECT_TRUE(fakes.download.requests.empty());
+  EXPECT_NE(LastBox().find("is not allowed"), std::string::npos);
+  EXPECT_EQ(Started(), nullptr);
 }
 
 TEST_F(AboutUpdateTest, AnUpdaterThatCannotStartIsReportedAndSequoraRunsOn) {

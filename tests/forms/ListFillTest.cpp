@@ -194,19 +194,6 @@ TEST_F(ListFrameTest, AfterLoadingTheListFillsTheWindowAndAClickHighlightsARow) 
   EXPECT_TRUE(f.Command11.Enabled());
 }
 
-TEST_F(ListFillTest, AStatusRebuildRefillsTheRowsAndSelectsTheFirstEntrysRow) {
-  Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2), Entry(3, "p3.exe", 2)});
-  forms::Form1& f = Load();
-  f.FillText1Text(3);
-  EXPECT_EQ(List().GetIndex(), 2);
-  f.FillText1Text(0);  // no first entry: the list starts at the top
-  EXPECT_EQ(List().GetIndex(), 0);
-  f.OnlyActiveCheck.SetValue(1);  // the click rebuilds for the current entry
-  EXPECT_EQ(List().GetListCount(), 3);
-  f.FillText1Text(2);
-  EXPECT_EQ(List().GetIndex(), 1);
-}
-
 TEST_F(ListFillTest, SkippedEntriesGreyTheirRowWhenTheyHaveOne) {
   Settings({}, {Entry(1, "p1.exe", 2), Entry(2, "p2.exe", 2)});
   forms::Form1& f = Load();

@@ -36,16 +36,6 @@ TEST_F(TrayModeTest, TheCountdownUpdatesTheTipAndReAddsTheIconEveryFifthTick) {
   EXPECT_EQ(fakes.tray.Count(TrayMessage::Add), 2);
 }
 
-TEST_F(TrayModeTest, AClickOnTheIconBringsTheWindowBack) {
-  forms::Form1& f = LoadInTray();
-  for (int message : {512, 513, 517}) fakes.tray.SendMouseMessage(message);  // move, left down, right
-  EXPECT_FALSE(f.Visible());
-
-  fakes.tray.SendMouseMessage(514);
-  EXPECT_TRUE(f.Visible());
-  EXPECT_EQ(Icon(), nullptr);
-}
-
 // Minimised in tray mode, the window goes to the icon only: no taskbar button beside it.
 TEST_F(TrayModeTest, MinimisingInTrayModeHidesTheWindowBehindItsIcon) {
   forms::Form1& f = LoadInTray();

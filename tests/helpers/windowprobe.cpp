@@ -9,7 +9,6 @@
 //   helper_windowprobe.exe OUT children TITLE          one line per child window (text: WM_GETTEXT):
 //                                                     "class|text|left top right bottom|visible"
 //                                                     (screen coordinates)
-//   helper_windowprobe.exe OUT count TITLE             number of windows of that window's process
 //   helper_windowprobe.exe OUT gone TITLE TIMEOUT_MS   "gone" once no visible top-level window's
 //                                                     title starts with TITLE (exit 1 when one stays)
 //   helper_windowprobe.exe OUT processes EXE           number of running processes named EXE
@@ -21,7 +20,6 @@
 //                                                     the text asked for as Unicode (a tool tip
 //                                                     or balloon answers only that way), its line
 //                                                     breaks as blanks
-//   helper_windowprobe.exe OUT classchildren CLASS     the children of that window, as "children"
 //   helper_windowprobe.exe OUT classrect CLASS         that window as "wait" describes it
 //   helper_windowprobe.exe OUT title TEXT              the title of the first top-level window,
 //                                                     shown or hidden, whose title holds TEXT
@@ -67,8 +65,6 @@ std::string Describe(HWND hwnd) {
 
 struct Lines {
   std::string text;
-  DWORD processId = 0;
-  int count = 0;
 };
 
 BOOL CALLBACK ListChild(HWND hwnd, LPARAM param) {
@@ -99,16 +95,6 @@ BOOL CALLBACK FindTitle(HWND hwnd, LPARAM param) {
   if (std::string(title).find(search.part) == std::string::npos) return TRUE;
   search.found = title;
   return FALSE;
-}
-
-BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM param) {
-  auto& lines = *reinterpret_cast<Lines*>(param);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != lines.processId) return TRUE;
-  ++lines.count;
-  ::EnumChildWindows(hwnd, [](HWND, LPARAM p) { ++reinterpret_cast<Lines*>(p)->count; return TRUE; }, param);
-  return TRUE;
 }
 
 }  // namespace
@@ -171,12 +157,6 @@ int main(int argc, char** argv) {
           reinterpret_cast<LPARAM>(&shown));
       result = std::string(::IsWindowVisible(hwnd) ? "1" : "0") + "|" + std::to_string(shown) + "\n";
     }
-  } else if (command == "classchildren") {
-    if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) {
-      Lines lines;
-      ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
-      result = lines.text;
-    }
   } else if (command == "classrect") {
     if (HWND hwnd = ::FindWindowA(title.c_str(), nullptr)) result = Describe(hwnd) + "\n";
   } else if (command == "title") {
@@ -197,18 +177,10 @@ int main(int argc, char** argv) {
     } else {
       code = 1;
     }
-  } else if (HWND hwnd = FindTopWindow(title)) {
+  } else if (HWND hwnd = command == "children" ? FindTopWindow(title) : nullptr) {
     Lines lines;
-    if (command == "children") {
-      ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
-      result = lines.text;
-    } else if (command == "count") {
-      ::GetWindowThreadProcessId(hwnd, &lines.processId);
-      ::EnumWindows(CountOfProcess, reinterpret_cast<LPARAM>(&lines));
-      result = std::to_string(lines.count) + "\n";
-    } else {
-      code = 2;
-    }
+    ::EnumChildWindows(hwnd, ListChild, reinterpret_cast<LPARAM>(&lines));
+    result = lines.text;
   } else {
     code = 1;
   }

@@ -36,10 +36,7 @@ class RecordingRunView : public startup::RunView {
   bool startNow = true;
   std::vector<std::pair<int, int>> confirmations;  // entry, group
   std::vector<int> skipped;
-  std::string statusText;
   int statusFirst = 0;
-  std::vector<std::string> trayTips;
-  int trayRefreshes = 0;
   int finished = 0;
   bool noticeShown = false;             // what ShowEndNotice answers
   std::vector<std::string> endNotices;  // every end notice asked for
@@ -51,14 +48,11 @@ class RecordingRunView : public startup::RunView {
   void EnableStartNow(bool enabled) override { startNow = enabled; }
   bool TimerOn(startup::RunTimer t) const override { return Of(t).Enabled(); }
   void SetTimer(startup::RunTimer t, bool on) override { Of(t).SetEnabled(on); }
-  void ShowStatus(int first, const startup::StatusView& view) override {
-    statusFirst = first;
-    statusText = view.text;
-  }
+  void ShowStatus(int first, const startup::StatusView&) override { statusFirst = first; }
   void EntrySkipped(int entry) override { skipped.push_back(entry); }
   void OpenGroupConfirmation(int entry, int group) override { confirmations.emplace_back(entry, group); }
-  void ShowTrayTip(const std::string& tip) override { trayTips.push_back(tip); }
-  void RefreshTrayIcon() override { ++trayRefreshes; }
+  void ShowTrayTip(const std::string&) override {}
+  void RefreshTrayIcon() override {}
   bool ShowEndNotice(const std::string& text) override {
     endNotices.push_back(text);
     return noticeShown;

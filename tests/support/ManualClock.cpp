@@ -26,12 +26,6 @@ void ManualClock::Watch(ui::Timer& timer) {
 
 void ManualClock::TimerChanged(ui::Timer& timer) { StateOf(timer).due = now_ + timer.Interval(); }
 
-int ManualClock::Ticks(const ui::Timer& t) const {
-  for (const auto& entry : timers_)
-    if (entry.first == &t) return entry.second.ticks;
-  return 0;
-}
-
 void ManualClock::Advance(std::int64_t ms) {
   const std::int64_t end = now_ + ms;
   for (;;) {
@@ -50,7 +44,6 @@ void ManualClock::Advance(std::int64_t ms) {
     now_ = due;
     ui::Timer* timer = timers_[next].first;
     timers_[next].second.due = now_ + timer->Interval();
-    ++timers_[next].second.ticks;
     timer->RaiseTick();  // may enable/disable timers or even add new ones
   }
   now_ = end;

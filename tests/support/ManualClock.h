@@ -19,15 +19,12 @@ class ManualClock : public ui::TimerView {
   void Watch(ui::Timer& timer);
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
-  // Ticks raised so far, per timer.
-  int Ticks(const ui::Timer& t) const;
 
   void TimerChanged(ui::Timer& timer) override;
 
  private:
   struct State {
     std::int64_t due = 0;
-    int ticks = 0;
   };
   State& StateOf(ui::Timer& t);
   std::vector<std::pair<ui::Timer*, State>> timers_;  // in watch order: ties go to the first watched

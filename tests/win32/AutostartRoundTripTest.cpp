@@ -1,15 +1,12 @@
 // Taking autostart items out of the real registry and Startup folders under Wine and putting them
 // back: an expandable value, a value of the 32-bit registry view, and two shortcuts of one name in
-// the user's and the common Startup folder. Also prints how long a scan of 200 values and 200
-// shortcuts takes here (a figure, not a check).
+// the user's and the common Startup folder.
 #include <windows.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <iostream>
 
 #include "autostart/AutostartImport.h"
 #include "autostart/Shortcuts.h"
@@ -105,7 +102,6 @@ class RealAutostart : public ::testing::Test {
     // Whatever a failed test left behind.
     DeleteValue(HKEY_CURRENT_USER, kRunSubKey, valueExpand_);
     DeleteValue(HKEY_LOCAL_MACHINE, kRunSubKey, value32_, KEY_WOW64_32KEY);
-    for (int k = 0; k < 200; ++k) DeleteValue(HKEY_CURRENT_USER, kRunSubKey, "SeqFig " + std::to_string(k));
     std::error_code ec;
     std::filesystem::remove(userStartup_ + linkName_, ec);
     std::filesystem::remove(commonStartup_ + linkName_, ec);
@@ -207,36 +203,4 @@ TEST_F(RealAutostart, AFolderLinkBackToTheStartupFolderIsNotFollowed) {
   std::vector<std::string> found = FindShortcutFiles(fs_, folder);
   EXPECT_EQ(found, std::vector<std::string>{folder + "Inside.lnk"});
   RemoveDirectoryA((folder + "Loop").c_str());
-}
-
-TEST_F(RealAutostart, ScanFigureFor200ValuesAnd200Shortcuts) {
-  for (int k = 0; k < 200; ++k) {
-    const std::string program =
-        "C:\\seqfig\\vendor " + std::to_string(k) + "\\program " + std::to_string(k) + ".exe";
-    WriteValue(HKEY_CURRENT_USER, kRunSubKey, "SeqFig " + std::to_string(k), REG_SZ,
-               "\"" + program + "\" /background");
-    const std::string folder =
-        userStartup_ + "SeqFig\\Group " + std::to_string(k / 20) + "\\Sub " + std::to_string(k % 5);
-    std::filesystem::create_directories(folder);
-    ASSERT_TRUE(CreateShortcut(links_, program, folder + "\\Link " + std::to_string(k) + ".lnk", "-tray", "",
-                               "", "", 0));
-  }
-  AutostartScanner scanner(Platform());
-  auto millisecondsOf = [](auto&& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  };
-  AutostartScan scan;
-  const double took = millisecondsOf([&] { scan = scanner.Scan({true, false}); });
-  const double registryOnly = millisecondsOf([&] { (void)scanner.ScanRegistry({true, false}); });
-  const double foldersOnly = millisecondsOf([&] { (void)scanner.ScanStartupFolders({true, false}); });
-  size_t values = 0, links = 0;
-  for (const auto& i : scan.registry) values += i.name.rfind("SeqFig ", 0) == 0;
-  for (const auto& i : scan.shortcuts) links += i.location.find("\\SeqFig\\") != std::string::npos;
-  EXPECT_EQ(values, 200u);
-  EXPECT_EQ(links, 200u);
-  std::cout << "[figure] scan of " << scan.registry.size() << " Run values and " << scan.shortcuts.size()
-            << " shortcuts under Wine: " << took << " ms (again: registry " << registryOnly
-            << " ms, Startup folder " << foldersOnly << " ms)\n";
 }

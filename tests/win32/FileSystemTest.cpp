@@ -3,25 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include "Win32TestSupport.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 
 using sequora::platform::win32::Win32Environment;
 using sequora::platform::win32::Win32FileSystem;
 
-namespace {
-std::string ScratchDir() {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + "sequora fs test " + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir + "\\";
-}
-}  // namespace
+using sequora::test::Scratch;
 
 TEST(Win32FileSystem, WriteReadReplaceAndList) {
   Win32FileSystem fs;
-  std::string dir = ScratchDir();
+  const Scratch scratch("sequora fs test");
+  const std::string dir = scratch.Path() + "\\";
   ASSERT_TRUE(fs.WriteFile(dir + "Settings File.ini", "old"));
   ASSERT_TRUE(fs.WriteFile(dir + "new.tmp", "new\r\ndata"));
   EXPECT_FALSE(fs.MovePath(dir + "new.tmp", dir + "Settings File.ini"));
@@ -43,17 +37,15 @@ TEST(Win32FileSystem, WriteReadReplaceAndList) {
   EXPECT_NE(shortForm.find('~'), std::string::npos) << shortForm;
   EXPECT_TRUE(fs.FileExists(shortForm));
   EXPECT_EQ(fs.ShortPathName(dir + "missing.ini"), "");
-
-  EXPECT_TRUE(fs.RemoveFile(dir + "Settings File.ini"));
   EXPECT_TRUE(fs.RemoveFile(dir + "log.txt"));
-  EXPECT_TRUE(fs.DirectoryExists(dir));
-  RemoveDirectoryA(dir.c_str());
+  EXPECT_FALSE(fs.FileExists(dir + "log.txt"));
 }
 
 TEST(Win32FileSystem, CreateNewFileNeverTouchesWhatIsThere) {
   using sequora::platform::FileCreation;
   Win32FileSystem fs;
-  std::string dir = ScratchDir();
+  const Scratch scratch("sequora fs test");
+  const std::string dir = scratch.Path() + "\\";
   const std::string path = dir + "Sequora.ini";
   EXPECT_EQ(fs.CreateNewFile(path, "first\r\n"), FileCreation::Created);
   EXPECT_EQ(fs.ReadFile(path), "first\r\n");
@@ -61,19 +53,17 @@ TEST(Win32FileSystem, CreateNewFileNeverTouchesWhatIsThere) {
   EXPECT_EQ(fs.ReadFile(path), "first\r\n");
   EXPECT_EQ(fs.CreateNewFile(dir.substr(0, dir.size() - 1), "x"), FileCreation::AlreadyExists);  // a folder
   EXPECT_EQ(fs.CreateNewFile(dir + "missing\\x.ini", "x"), FileCreation::Failed);
-  EXPECT_TRUE(fs.RemoveFile(path));
-  RemoveDirectoryA(dir.c_str());
 }
 
 TEST(Win32FileSystem, CurrentDirectoryAndDrive) {
   Win32FileSystem fs;
-  std::string dir = ScratchDir();
+  const Scratch scratch("sequora fs test");
+  const std::string dir = scratch.Path() + "\\";
   std::string before = fs.CurrentDirectory();
   ASSERT_TRUE(fs.ChangeDirectory(dir));
   EXPECT_TRUE(fs.ChangeDrive(dir[0]));
   EXPECT_EQ(fs.CurrentDirectory() + "\\", dir);
   fs.ChangeDirectory(before);
-  RemoveDirectoryA(dir.c_str());
 }
 
 TEST(Win32Environment, KnowsWhereItRuns) {

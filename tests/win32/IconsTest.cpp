@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "Win32TestSupport.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Icons.h"
@@ -21,14 +22,6 @@ std::string SystemProgram(const char* name) {
   char dir[MAX_PATH];
   GetSystemDirectoryA(dir, MAX_PATH);
   return std::string(dir) + "\\" + name;
-}
-
-std::string ScratchDir(const char* name) {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + name + " " + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir + "\\";
 }
 
 int Count(const Bitmap& b, bool opaque) {
@@ -61,7 +54,8 @@ TEST(Win32Icons, AProgramsIconAtTheSizeAskedForSavedAsABitmapWindowsReads) {
   EXPECT_EQ(icons.ExtractFirstIcon(notepad, {48}).at(0).pixels, pair[1].pixels);
   EXPECT_EQ(icons.ExtractFirstIcon(notepad, {32}).at(0).pixels, pair[0].pixels);
   EXPECT_TRUE(icons.ExtractFirstIcon(notepad, {512}).empty());
-  const std::string dir = ScratchDir("sequora icons");
+  const test::Scratch scratch("sequora icons");
+  const std::string dir = scratch.Path() + "\\";
   ASSERT_TRUE(fs.WriteFile(dir + "plain.txt", "no icons here"));
   EXPECT_TRUE(icons.ExtractFirstIcon(dir + "plain.txt", {32}).empty());
   EXPECT_TRUE(icons.ExtractFirstIcon(dir + "missing.exe", {32, 48}).empty());
@@ -92,18 +86,13 @@ TEST(Win32Icons, AProgramsIconAtTheSizeAskedForSavedAsABitmapWindowsReads) {
   EXPECT_FALSE(large.unsaved);
   ASSERT_TRUE(large.picture.Image());
   EXPECT_EQ(large.picture.Image()->pixels, pair[1].pixels);
-
-  fs.RemoveFile(store.IconPath(1));
-  fs.RemoveFile(dir + "plain.txt");
-  RemoveDirectoryA((dir + "Icons").c_str());
-  RemoveDirectoryA(dir.c_str());
 }
 
 TEST(Win32Icons, AMoveExchangesTheBitmapsOnDiskOrLeavesBoth) {
   Win32FileSystem fs;
   Win32Icons icons;
-  const std::string dir = ScratchDir("sequora move icons");
-  storage::IconStore store(fs, icons, dir);
+  const test::Scratch scratch("sequora move icons");
+  storage::IconStore store(fs, icons, scratch.Path() + "\\");
   const std::string one = store.IconPath(1), two = store.IconPath(2);
   ASSERT_TRUE(fs.WriteFile(one, "first"));
   ASSERT_TRUE(fs.WriteFile(two, "second"));
@@ -130,8 +119,4 @@ TEST(Win32Icons, AMoveExchangesTheBitmapsOnDiskOrLeavesBoth) {
   ASSERT_TRUE(store.SwapIconFiles(2, 3));
   EXPECT_FALSE(fs.FileExists(two));
   EXPECT_EQ(fs.ReadFile(store.IconPath(3)), "first");
-
-  fs.RemoveFile(one);
-  fs.RemoveFile(store.IconPath(3));
-  RemoveDirectoryA(dir.c_str());
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../storage/IniCorpus.h"
+#include "Win32TestSupport.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "storage/Ini.h"
 #include "storage/IniText.h"
@@ -64,14 +65,6 @@ const Documented* FindDocumented(const std::string& file, const std::string& sec
       return &d;
   }
   return nullptr;
-}
-
-std::string ScratchDir() {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + "sequora ini compat " + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir + "\\";
 }
 
 std::string WineRead(const std::string& path, const std::string& section, const std::string& key,
@@ -127,7 +120,8 @@ class IniCompat : public ::testing::Test {
     }
   }
   Win32FileSystem fs;
-  const std::string dir = ScratchDir();
+  const sequora::test::Scratch scratch{"sequora ini compat"};
+  const std::string dir = scratch.Path() + "\\";
   static std::set<std::string> differences_;
 
   // `file` is the corpus file; `label` also names the write that was made to it, if any.
@@ -197,21 +191,16 @@ TEST_F(IniCompat, WritesReadBackAsTheProfileFunctionsAndKeepUntouchedLines) {
   }
 }
 
-TEST_F(IniCompat, MissingFileIsCreatedByTheFirstWrite) {
+// A missing file is made by the first write, byte for byte as Wine makes it. Windows ends a
+// replaced last line that had no line ending with CR LF; Wine rewrites the whole file, so only our
+// bytes can show that the rest of the file stayed as it was.
+TEST_F(IniCompat, AMissingFileIsMadeAsWineMakesItAndAReplacedLastLineEndsWithCrLf) {
   Ini ini(fs);
-  const std::string ours = dir + "new-ours.ini";
-  const std::string wine = dir + "new-wine.ini";
-  ASSERT_EQ(ini.WriteValue("Main", "Key", "v", ours, true), IniWrite::Written);
-  WritePrivateProfileStringA("Main", "Key", "v", wine.c_str());
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, wine.c_str());
-  EXPECT_EQ(fs.ReadFile(ours), fs.ReadFile(wine));
-  EXPECT_EQ(WineRead(ours, "Main", "Key", kHistoricalBuffer), "v");
-}
+  ASSERT_EQ(ini.WriteValue("Main", "Key", "v", dir + "new-ours.ini", true), IniWrite::Written);
+  WritePrivateProfileStringA("Main", "Key", "v", (dir + "new-wine.ini").c_str());
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, (dir + "new-wine.ini").c_str());
+  EXPECT_EQ(fs.ReadFile(dir + "new-ours.ini"), fs.ReadFile(dir + "new-wine.ini"));
 
-// Windows ends a replaced last line that had no line ending with CR LF. Wine rewrites the whole
-// file, so only our bytes can show that the rest of the file stayed as it was.
-TEST_F(IniCompat, AReplacedLastLineEndsWithCrLf) {
-  Ini ini(fs);
   const std::string ours = dir + "last-line-ours.ini";
   const std::string wine = dir + "last-line-wine.ini";
   for (const std::string& path : {ours, wine})

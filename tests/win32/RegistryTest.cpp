@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "autostart/Registry.h"
-#include "platform/fake/FakeDialogs.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Registry.h"
 
@@ -67,9 +66,6 @@ TEST_F(RealRegistry, WriteOverwriteExpandableAndDelete) {
   DeleteRegistryValue(registry, "hkey_current_user", base_ + "\\One\\Two\\Run\\", "Exp");
   EXPECT_EQ(ReadRegistryPath(registry, full_ + "\\One\\Two\\Run\\Exp"), "");
   EXPECT_EQ(ReadRegistryPath(registry, full_ + "\\One\\Two\\Run\\Tool"), "C:\\Tool\\tool.exe /x");
-  // The performance-data root is not in the table of the writers: nothing is written.
-  SetRegistryString(registry, "HKEY_PERFORMANCE_DATA", base_, "x", "y");
-  EXPECT_EQ(ReadRegistryPath(registry, full_ + "\\x"), "");
 }
 
 TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
@@ -104,19 +100,6 @@ TEST_F(RealRegistry, EnumerationListsSubKeysThenValuesAndSurvivesLongData) {
   EXPECT_EQ(values, expected);
   EXPECT_EQ(ListKeyNames(registry, full_ + "\\Run\\Sub B"), std::vector<std::string>{"v"});
   EXPECT_TRUE(ListKeyNames(registry, full_ + "\\Missing").empty());
-}
-
-TEST_F(RealRegistry, AppSettingsRoundTrip) {
-  sequora::platform::FakeDialogs dialogs;
-  bool ended = false;
-  AppSettings settings(registry, dialogs, [&] { ended = true; }, "Sequora Tests\\Registry " +
-                                                                     std::to_string(GetCurrentProcessId()));
-  EXPECT_EQ(settings.GetAppSetting("AlwaysOnTop", "OnTop", "True"), "True");
-  settings.SaveAppSetting("AlwaysOnTop", "OnTop", "False");
-  EXPECT_EQ(settings.GetAppSetting("AlwaysOnTop", "OnTop", "True"), "False");
-  EXPECT_EQ(ReadRegistryPath(registry, full_ + "\\AlwaysOnTop\\OnTop"), "False");
-  EXPECT_FALSE(ended);
-  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST(RealRegistryRoots, StartupFolderOfTheDefaultProfileReadsUnexpanded) {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+#include "Win32TestSupport.h"
 #include "base/StringOps.h"
 #include "forms/main/Form1.h"
 #include "platform/fake/FakeDialogs.h"
@@ -34,7 +35,10 @@
 #include "platform/win32/Win32ShellLinks.h"
 
 using namespace sequora;
-using platform::win32::UniqueHandleObj;
+using test::ExpectedReport;
+using test::HelperExe;
+using test::Report;
+using test::Scratch;
 
 namespace {
 
@@ -42,35 +46,6 @@ std::string ReadWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-std::string HelperExe() {
-  char path[MAX_PATH];
-  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string s(path, n);
-  std::string relative = s.substr(0, s.find_last_of('\\') + 1) + "..\\helpers\\helper_report_start.exe";
-  char full[MAX_PATH];
-  n = ::GetFullPathNameA(relative.c_str(), MAX_PATH, full, nullptr);
-  return std::string(full, n);
-}
-
-// Sequora's folder for one test: a scratch folder with a blank in its name.
-class Scratch {
- public:
-  explicit Scratch(const std::string& name) {
-    char tmp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, tmp);
-    path_ = std::string(tmp) + name + " " + std::to_string(::GetCurrentProcessId());
-    ::CreateDirectoryA(path_.c_str(), nullptr);
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 // A main window on Wine's file system, registry, shell, WinHTTP and process start.
 struct Machine {
@@ -186,39 +161,6 @@ int UnusedPort() {
   return ntohs(address.sin_port);
 }
 
-struct Report {
-  std::string folder;
-  std::string commandLine;
-  std::vector<std::string> args;
-};
-
-// What the next started report helper writes, once it signalled (a minute guards against a hang).
-class ExpectedReport {
- public:
-  explicit ExpectedReport(const std::string& folder) {
-    file_ = folder + "\\report.txt";
-    const std::string name = "SequoraUpdateReport-" + std::to_string(::GetCurrentProcessId());
-    done_.Reset(::CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
-    ::SetEnvironmentVariableA("SEQUORA_REPORT_FILE", file_.c_str());
-    ::SetEnvironmentVariableA("SEQUORA_REPORT_EVENT", name.c_str());
-  }
-  std::optional<Report> Wait() {
-    if (::WaitForSingleObject(done_.Get(), 60000) != WAIT_OBJECT_0) return std::nullopt;
-    std::ifstream in(file_, std::ios::binary);
-    Report r;
-    std::string self, show, argc;
-    if (!std::getline(in, self) || !std::getline(in, r.folder) || !std::getline(in, show) ||
-        !std::getline(in, r.commandLine) || !std::getline(in, argc))
-      return std::nullopt;
-    for (std::string arg; std::getline(in, arg);) r.args.push_back(arg);
-    return r;
-  }
-
- private:
-  std::string file_;
-  UniqueHandleObj done_;
-};
-
 std::string ShellStartupFolder() {
   char path[MAX_PATH] = {};
   return SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : "";
@@ -289,7 +231,7 @@ TEST_F(SettingsAndUpdate, OnlineUpdateFetchesTheUpdaterStartsItWithUrlAndPathAnd
   Machine machine(scratch.Path(), "Sequora",
                   "UpdateUrl=" + programUrl + "\r\nUpdaterUrl=" + server.Url("127.0.0.1", "/Update.exe") + "\r\n");
   forms::Form1& f = machine.Load();
-  ExpectedReport expected(scratch.Path());
+  ExpectedReport expected(scratch);
   f.wwwLink.RaiseClick();
   EXPECT_TRUE(machine.dialogs.shown.empty());
   EXPECT_TRUE(machine.windows.Ended());

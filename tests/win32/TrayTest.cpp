@@ -62,7 +62,7 @@ struct Dialog : ui::Form {
 
 }  // namespace
 
-TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
+TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessagesAndBalloonReports) {
   test::StartUi();
   Win32Tray tray;
   Recorder recorder;
@@ -79,33 +79,23 @@ TEST(Win32Tray, AddsChangesAndRemovesAnIconAndRoutesItsMessages) {
   ASSERT_EQ(recorder.mouse.size(), 1u);
   EXPECT_EQ(recorder.mouse[0], (std::pair<std::uint32_t, int>{7, WM_LBUTTONUP}));
 
-  EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
-  EXPECT_FALSE(ShellHasIcon(tray.Window(), 7));
-  EXPECT_FALSE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
-  ::SendMessageA(tray.Window(), 512, 7, WM_LBUTTONUP);  // a removed icon reports nothing
-  EXPECT_EQ(recorder.mouse.size(), 1u);
-  tray.RemoveListener(&recorder);
-}
-
-TEST(Win32Tray, ShowsABalloonAndReportsItsEnd) {
-  test::StartUi();
-  Win32Tray tray;
-  Recorder recorder;
-  tray.SetListener(&recorder);
-  ASSERT_TRUE(tray.NotifyIcon(TrayMessage::Add, Record("Sequora 1.3 Beta")));
   TrayIconData balloon = Record("");
   balloon.flags = TrayIconData::kInfoValid;
   balloon.infoTitle = "Sequora";
   balloon.info = "Startup list done: 3 programs started.";
   balloon.infoFlags = TrayIconData::kInfoIcon;
   EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Modify, balloon));
-
-  // The shell's reports, with the callback message: shown (nothing to do), clicked, timed out.
-  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONSHOW);
-  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONUSERCLICK);
-  ::SendMessageA(tray.Window(), 512, 7, NIN_BALLOONTIMEOUT);
+  // The shell's reports of a balloon: shown (nothing to do), clicked, timed out.
+  for (LPARAM report : {NIN_BALLOONSHOW, NIN_BALLOONUSERCLICK, NIN_BALLOONTIMEOUT})
+    ::SendMessageA(tray.Window(), 512, 7, report);
   EXPECT_EQ(recorder.balloons, (std::vector<bool>{true, false}));
+  const size_t reported = recorder.mouse.size();
+
   EXPECT_TRUE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
+  EXPECT_FALSE(ShellHasIcon(tray.Window(), 7));
+  EXPECT_FALSE(tray.NotifyIcon(TrayMessage::Delete, Record("")));
+  ::SendMessageA(tray.Window(), 512, 7, WM_LBUTTONUP);  // a removed icon reports nothing
+  EXPECT_EQ(recorder.mouse.size(), reported);
   tray.RemoveListener(&recorder);
 }
 

@@ -62,18 +62,6 @@ inline RECT RectInParent(HWND hwnd) {
   return r;
 }
 
-// A steady clock in microseconds, for the printed figures.
-inline double Now() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
 // A window and all its descendants.
 inline int CountWindows(HWND top) {
   int count = 1;
