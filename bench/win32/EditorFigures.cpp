@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "FigureClock.h"
 #include "GdiCount.h"
 #include "UiTestSupport.h"
 #include "controls/win32/ListBoxExtendedPart.h"
@@ -16,7 +17,7 @@
 #include "ui/win32/FormWindow.h"
 
 using namespace sequora;
-using sequora::test::Now;
+using sequora::bench::Now;
 using sequora::test::Pump;
 using Op = platform::FakeFileSystem::Op;
 

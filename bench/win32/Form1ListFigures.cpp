@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "FigureClock.h"
 #include "GdiCount.h"
 #include "UiTestSupport.h"
 #include "base/BmpFile.h"
@@ -19,7 +20,7 @@
 
 using namespace sequora;
 using sequora::test::CountWindows;
-using sequora::test::Now;
+using sequora::bench::Now;
 using sequora::test::Pump;
 using sequora::test::WindowsOfThread;
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "FigureClock.h"
 #include "UiTestSupport.h"
 #include "controls/ListBoxExtended.h"
 #include "controls/win32/ListBoxExtendedPart.h"
@@ -16,7 +17,7 @@
 #include "ui/win32/FormWindow.h"
 
 using namespace sequora;
-using sequora::test::Now;
+using sequora::bench::Now;
 using sequora::test::Pump;
 using sequora::test::WindowsOfThread;
 
