@@ -313,33 +313,23 @@ void ImportForm::AddThisAutostartBtn_Click() {
 }
 
 void ImportForm::AddBtn_Click() {
-  if (registryItems_.empty()) {
-    Show(autostart::RegistryListEmpty());
-    return;
-  }
-  const autostart::Message ask = autostart::ConfirmImportAllRegistry(autostart::ListText(List2.Items()));
-  if (dialogs_.MsgBox(ask.text, ask.title, ask.style) != mb::kAnswerOk) return;
-  const std::vector<autostart::AutostartItem> items = registryItems_;
-  std::vector<std::string> commands;
-  for (const auto& item : items) commands.push_back(item.command);
-  const bool imported =
-      Report(import_->ImportAll(items, autostart::StartPosition(StartPosReg.Text())), commands, false);
-  ReloadLists();
-  if (imported) Show(autostart::ImportedAll());
+  if (registryItems_.empty()) return Show(autostart::RegistryListEmpty());
+  AddAll(registryItems_, autostart::ConfirmImportAllRegistry(autostart::ListText(List2.Items())), StartPosReg);
 }
 
 void ImportForm::AddAutostartBtn_Click() {
-  if (shortcutItems_.empty()) {
-    Show(autostart::ShortcutListEmptyToAdd());
-    return;
-  }
-  const autostart::Message ask = autostart::ConfirmImportAllShortcuts(autostart::ListText(List4.Items()));
+  if (shortcutItems_.empty()) return Show(autostart::ShortcutListEmptyToAdd());
+  AddAll(shortcutItems_, autostart::ConfirmImportAllShortcuts(autostart::ListText(List4.Items())), StartPosDir);
+}
+
+// A copy of the items: the reload after the import replaces the lists they come from.
+void ImportForm::AddAll(std::vector<autostart::AutostartItem> items, const autostart::Message& ask,
+                        const ui::TextBox& startPosition) {
   if (dialogs_.MsgBox(ask.text, ask.title, ask.style) != mb::kAnswerOk) return;
-  const std::vector<autostart::AutostartItem> items = shortcutItems_;
   std::vector<std::string> commands;
   for (const auto& item : items) commands.push_back(item.command);
   const bool imported =
-      Report(import_->ImportAll(items, autostart::StartPosition(StartPosDir.Text())), commands, false);
+      Report(import_->ImportAll(items, autostart::StartPosition(startPosition.Text())), commands, false);
   ReloadLists();
   if (imported) Show(autostart::ImportedAll());
 }

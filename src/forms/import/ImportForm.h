@@ -131,6 +131,9 @@ class ImportForm : public ui::Form {
   // The focus may not stay on a control that a reload disabled or hid.
   void KeepFocusUsable(Pair pair);
 
+  // Every item of one list into the program list, after the question `ask`.
+  void AddAll(std::vector<autostart::AutostartItem> items, const autostart::Message& ask,
+              const ui::TextBox& startPosition);
   void Show(const autostart::Message& message);
   void Show(const std::optional<autostart::Message>& message);
   // The messages of imports (a single one, or all of a list), the refused ones together. True
