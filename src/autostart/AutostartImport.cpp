@@ -162,9 +162,11 @@ ImportResult AutostartImport::Import(const AutostartItem& item, int startPositio
     result.message = result.takeOut.message;
     return result;
   }
-  if (list_.AddProgram(item, startPosition) == ProgramListEditor::AddResult::Refused) {
-    result.status = ImportStatus::Refused;
-    result.message = NotImported(item.command);
+  const ProgramListEditor::AddResult added = list_.AddProgram(item, startPosition);
+  if (added == ProgramListEditor::AddResult::Refused || added == ProgramListEditor::AddResult::SwitchedOff) {
+    const bool off = added == ProgramListEditor::AddResult::SwitchedOff;
+    result.status = off ? ImportStatus::SwitchedOff : ImportStatus::Refused;
+    result.message = off ? SwitchedOffInList(item.command + "\r") : NotImported(item.command);
     return result;
   }
   result.addedToList = true;

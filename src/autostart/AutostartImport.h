@@ -28,6 +28,7 @@ class ProgramListEditor {
     Added,          // a new entry holds the program
     AlreadyListed,  // an entry held it already (nothing added, or added again on request)
     Refused,        // the program is not in the list (no free slot, the user declined, ...)
+    SwitchedOff,    // listed, but switched off there: out of Windows it would start nowhere
   };
   virtual ~ProgramListEditor() = default;
 
@@ -73,6 +74,7 @@ enum class ImportStatus {
   Imported,     // in the list and out of Windows
   OwnProgram,   // Sequora itself: neither added nor taken out
   Refused,      // the list did not take it: still in Windows (message NotImported)
+  SwitchedOff,  // listed but switched off in the list: still in Windows
   NotTakenOut,  // in the list but still in Windows, or (take-out impossible) not added at all
 };
 

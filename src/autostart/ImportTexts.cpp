@@ -43,6 +43,14 @@ Message NotImportedAll(const std::string& listText, bool listFull) {
   return {"Not imported", why + "\r\r" + listText, mb::kInformation};
 }
 
+Message SwitchedOffInList(const std::string& listText) {
+  return {"Not imported",
+          "Listed, but switched off in the program list: it stays in the Windows autostart so that it "
+          "still starts at logon. Switch the entry on to import it.\r\r" +
+              listText,
+          mb::kInformation};
+}
+
 Message OwnProgramNotImported(const std::string& commandLine) {
   return {"Not imported",
           "Sequora itself stays in the Windows autostart: it starts the programs of the list.\r\r" +

@@ -55,6 +55,8 @@ Message NotImported(const std::string& commandLine);
 // The same for several at once (`listText` as ListText gives it); `listFull` names the reason.
 Message NotImportedAll(const std::string& listText, bool listFull);
 // Sequora's own program is never imported: it must start at logon to start the others.
+// Programs listed but switched off in the list (`listText` as ListText gives it).
+Message SwitchedOffInList(const std::string& listText);
 Message OwnProgramNotImported(const std::string& commandLine);
 
 // Backup and restore.

@@ -248,7 +248,8 @@ TEST_F(ImportWindow, AProgramSwitchedOffInTheListOrSequoraItselfStaysInWindows) 
   }
   EXPECT_TRUE(InRun("Tool"));
   EXPECT_TRUE(InRun("Sequora"));
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"Not imported", "Not imported"}));
+  ASSERT_EQ(Titles(), (std::vector<std::string>{"Not imported", "Not imported"}));
+  EXPECT_NE(fakes.dialogs.shown[0].text.find("switched off"), std::string::npos);  // says why
   EXPECT_TRUE(IniHas("Program3Disabled=1"));
   EXPECT_FALSE(IniHas("Program1=Sequora.exe"));
 }

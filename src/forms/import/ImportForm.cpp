@@ -243,7 +243,7 @@ void ImportForm::Show(const std::optional<autostart::Message>& message) {
 bool ImportForm::Report(const std::vector<autostart::ImportResult>& results,
                         const std::vector<std::string>& commands, bool single) {
   bool imported = false;
-  std::vector<std::string> refused;
+  std::vector<std::string> refused, switchedOff;
   for (size_t i = 0; i < results.size(); ++i) {
     const autostart::ImportResult& r = results[i];
     switch (r.status) {
@@ -256,6 +256,9 @@ bool ImportForm::Report(const std::vector<autostart::ImportResult>& results,
       case ImportStatus::Refused:
         refused.push_back(commands[i]);
         break;
+      case ImportStatus::SwitchedOff:
+        switchedOff.push_back(commands[i]);
+        break;
       case ImportStatus::NotTakenOut:
         Show(r.message);
         break;
@@ -267,6 +270,7 @@ bool ImportForm::Report(const std::vector<autostart::ImportResult>& results,
     Show(autostart::NotImported(refused.front()));
   else if (!refused.empty())
     Show(autostart::NotImportedAll(autostart::ListText(refused), full));
+  if (!switchedOff.empty()) Show(autostart::SwitchedOffInList(autostart::ListText(switchedOff)));
   return imported;
 }
 

@@ -41,7 +41,7 @@ autostart::ProgramListEditor::AddResult Form1::AddProgram(const autostart::Autos
   if (outcome.result != storage::AddResult::AlreadyListed) return AddResult::Refused;
   // Listed, but switched off in the list: taken out of Windows it would start nowhere.
   const storage::ProgramEntry* listed = startupList.At(outcome.entry);
-  if (!item.disabledInWindows && listed && listed->Disabled != 0) return AddResult::Refused;
+  if (!item.disabledInWindows && listed && listed->Disabled != 0) return AddResult::SwitchedOff;
   return AddResult::AlreadyListed;
 }
 
