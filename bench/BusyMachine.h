@@ -1,6 +1,7 @@
 #pragma once
 // The machine the status benchmarks run on: Sequora loaded from C:\Sequora with a full program
-// list (101 entries, every seventh disabled) among 300 processes with 200 top-level windows.
+// list (101 entries, every seventh disabled; every 25th program is not installed) among 300
+// processes with 200 top-level windows.
 #include <memory>
 #include <string>
 
@@ -25,6 +26,7 @@ struct BusyMachine {
         ini += k + "Param=/tray --profile " + number + "\r\n" + k + "StartupDelay=" + std::to_string(n % 5) +
                "\r\n" + k + "ConfirmMessageBoxNr=" + (n % 11 == 0 ? "3" : "-1") + "\r\n";
       ini += k + "Disabled=" + (n % 7 == 0 ? "1" : "0") + "\r\n";
+      if (n % 25 != 0) fakes.fileSystem.PutFile("C:\\Programs\\Vendor " + number + "\\Program" + number + ".exe", "MZ");
     }
     fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", ini);
     // Every fifth entry's program is running. The windows are titled, untitled and hidden ones of

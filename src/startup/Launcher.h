@@ -34,6 +34,10 @@ struct ResolvedCall {
 ResolvedCall ResolveProgramCall(platform::FileSystem& fs, platform::Environment& environment,
                                 const std::string& appDir, const ProgramCall& call);
 
+// The file `call` names, as ResolveProgramCall finds it but without the long forms, which take a
+// look at every folder of the path: enough to ask whether the file is there.
+std::string ProgramCallPath(platform::Environment& environment, const std::string& appDir, const ProgramCall& call);
+
 class ProgramLauncher {
  public:
   ProgramLauncher(platform::FileSystem& fs, platform::Environment& environment, platform::Launcher& launcher,

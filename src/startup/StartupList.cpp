@@ -62,8 +62,11 @@ std::string StartupList::StartProblem(const storage::ProgramEntry& entry) const 
   if (entry.Dir.empty() && entry.Program.empty()) return {};
   const RunPathRow row = RunPathsOf(entry);
   if (Trim(row[1]).empty()) return "No program file is given.";
+  // Most files are there: the long forms, a look at every folder of the path, only for the message.
+  const std::string path = ProgramCallPath(environment_, paths_.AppDir, {row[0], row[1], row[2]});
+  if (!path.empty() && fs_.FileExists(path)) return {};
   const ResolvedCall call = ResolveProgramCall(fs_, environment_, paths_.AppDir, {row[0], row[1], row[2]});
-  if (call.path.empty() || !fs_.FileExists(call.path)) return "Program file not found: " + call.path;
+  if (call.path.empty() || call.path == path || !fs_.FileExists(call.path)) return "Program file not found: " + call.path;
   return {};
 }
 

@@ -68,10 +68,14 @@ TEST_F(StatusViewTest, MarkersForConfirmedDisabledSkippedAndRunningEntries) {
   EXPECT_EQ(plain.disabled, 2);
 }
 
+// The long form of a path looks at each of its folders (a millisecond a path under Wine): it is
+// looked up only for the message of a file that is missing.
 TEST_F(StatusViewTest, ARebuildOf101EntriesTakesOneReadOneSnapshotAndOneWindowEnumeration) {
   std::string text = "[MainSettings]\r\nCheckRunningProgramTasks=1\r\n[ProgramList]\r\n";
-  for (int n = 1; n <= 101; ++n)
+  for (int n = 1; n <= 101; ++n) {
     for (const auto& line : Entry(n, "p" + std::to_string(n) + ".exe", 1)) text += line + "\r\n";
+    if (n != 50) fakes.fileSystem.PutFile("C:\\P\\p" + std::to_string(n) + ".exe", "MZ");
+  }
   PutIni(text);
   fakes.processes.AddRunningProgram("p7.exe", "Seven");
   Start();
@@ -81,6 +85,9 @@ TEST_F(StatusViewTest, ARebuildOf101EntriesTakesOneReadOneSnapshotAndOneWindowEn
   EXPECT_EQ(fakes.processes.snapshotCalls, 1);
   EXPECT_EQ(fakes.processes.windowListCalls, 1);
   EXPECT_EQ(fakes.fileSystem.Calls(platform::FakeFileSystem::Op::ReadFile), 1);
+  EXPECT_LE(fakes.fileSystem.Calls(platform::FakeFileSystem::Op::LongPathName), 2);
+  EXPECT_EQ(view.status[50].warning, "Program file not found: C:\\P\\p50.exe");
+  EXPECT_EQ(view.status[51].warning, "");
   EXPECT_EQ(view.left, 100);
   EXPECT_EQ(view.disabled, 1);
   EXPECT_TRUE(view.status[7].skip);

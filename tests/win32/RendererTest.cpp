@@ -412,3 +412,64 @@ TEST(FormWindows, FormsLoadedWithoutAWindowGetOneThatGoesWithTheForm) {
   EXPECT_FALSE(::IsWindow(hwnd));
   EXPECT_EQ(window.Handle(), nullptr);
 }
+
+// Controls hidden when the window is made (a side panel and its fields) get their windows only when
+// needed, so a start does not wait for them; made later, they take their declared place.
+TEST(WaitingParts, HiddenControlsAreMadeWhenShownAndKeepTheirPlaceInTheTabOrder) {
+  sequora::test::StartUi();
+  struct PanelForm : Form {
+    PanelForm() : Form("PanelForm") {
+      Move(-1, -1, 6000, 4500);
+      First.SetCaption("&First");
+      First.Move(120, 120, 1200, 375);
+      Panel.SetVisible(false);
+      Panel.Move(120, 600, 3000, 1500);
+      Inner.SetContainer(&Panel);
+      Inner.SetCaption("&Inner");
+      Inner.Move(120, 360, 1200, 375);
+      Last.SetCaption("&Last");
+      Last.Move(120, 2400, 1200, 375);
+      Cover.SetVisible(false);  // declared last, over Last: it must lie above it once made
+      Cover.SetCaption("&Cover");
+      Cover.Move(120, 2400, 2400, 375);
+      Never.SetVisible(false);
+      Never.Move(3300, 120, 1200, 300);
+    }
+    Button First{*this, "First"};
+    Frame Panel{*this, "Panel"};
+    Button Inner{*this, "Inner"};
+    Button Last{*this, "Last"};
+    Button Cover{*this, "Cover"};
+    Label Never{*this, "Never"};
+  };
+
+  PanelForm form;
+  {
+    FormWindow window(form);
+    form.Show();
+    ASSERT_NE(window.PartOf(form.First), nullptr);
+    EXPECT_EQ(window.PartOf(form.Panel), nullptr);
+    EXPECT_EQ(window.PartOf(form.Inner), nullptr);
+
+    form.Panel.SetVisible(true);  // opening the panel makes what waited
+    ASSERT_NE(window.PartOf(form.Inner), nullptr);
+    ASSERT_NE(window.PartOf(form.Cover), nullptr);
+    HWND top = window.Handle();
+    auto h = [&](const Control& c) { return window.HandleOf(c); };
+    EXPECT_EQ(::GetParent(h(form.Inner)), h(form.Panel));
+    EXPECT_EQ(::GetNextDlgTabItem(top, h(form.First), FALSE), h(form.Inner));
+    EXPECT_EQ(::GetNextDlgTabItem(top, h(form.Inner), FALSE), h(form.Last));
+    form.Cover.SetVisible(true);
+    POINT inBoth{TwipsToPixels(600, window.Dpi()), TwipsToPixels(2500, window.Dpi())};
+    EXPECT_EQ(::ChildWindowFromPointEx(top, inBoth, CWP_SKIPINVISIBLE), h(form.Cover));
+    form.Unload();
+  }
+
+  // Nothing shown or asked for: the rest is made once the window has been painted.
+  FormWindow window(form);
+  form.Show();
+  EXPECT_EQ(window.PartOf(form.Never), nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return window.PartOf(form.Never) != nullptr; }));
+  EXPECT_FALSE(::IsWindowVisible(window.HandleOf(form.Never)));
+  form.Unload();
+}

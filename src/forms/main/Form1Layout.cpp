@@ -79,6 +79,7 @@ void Form1::Layout() {
   Place(Text1, 120, 5520, 9960, 2160);
   Text1.SetMultiLine(true);
   Text1.SetLocked(true);
+  Text1.SetVisible(false);  // kept up to date for the log of a run, not shown: the rows say it all
   // ---- Foot: the About box and the online update ----------------------------------------------
   Place(AboutBox, 120, 7770, 270, 270);
   AboutBox.SetPicture(Picture::Named("info"));

@@ -75,6 +75,8 @@ void Form1::Form_Load() {
   if (auto entry = startupList.NextUndecidedGroupEntry(sequencer.CurrentEntry()))
     OpenGroupConfirmation(*entry, startupList.At(*entry)->ConfirmMessageBoxNr);
 
+  // The side panel closes before the window shows: nobody sees it open and close again.
+  CloseFrameBtn_Click();
   Show();
   if (settings_.StartMinimized) {
     SetState(ui::WindowState::Minimized);
@@ -82,7 +84,6 @@ void Form1::Form_Load() {
   }
 
   if (settings_.SystemTray) SetTrayMode(true);
-  CloseFrameBtn_Click();
 }
 
 bool Form1::EndIfPreviousInstance() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "ui/Control.h"
 #include "ui/Controls.h"
@@ -17,6 +18,17 @@ namespace sequora::ui::win32 {
 namespace {
 // Posted to create the parts of controls added at run time, once they are fully constructed.
 constexpr UINT kCreatePendingParts = WM_APP + 1;
+// Makes the waiting parts once the shown window has been painted: timer messages come after
+// paint messages. The form's own timers have their addresses as identifiers, never 1.
+constexpr UINT_PTR kWaitingPartsTimer = 1;
+
+// Whether a control would be seen, its frames allowing, when the window is.
+bool ShownWithContainers(const Control& control) {
+  if (!control.Visible()) return false;
+  for (const Frame* frame = control.Container(); frame && frame != &control; frame = frame->Container())
+    if (!frame->Visible()) return false;
+  return true;
+}
 
 bool Intersect(const RECT& a, const RECT& b) {
   RECT r;
@@ -91,7 +103,14 @@ void FormWindow::CreateNow() {
   dpi_ = LayoutDpi(DpiOfWindow(Handle()));
   form_.RaiseDpiChanged(dpi_);
   ApplyGeometry();
-  for (Control* control : form_.Controls()) EnsurePart(*control);
+  for (Control* control : form_.Controls()) {
+    if (ShownWithContainers(*control)) {
+      EnsurePart(*control);
+    } else {
+      waiting_.push_back(control);
+      control->AttachView(&waitingView_);
+    }
+  }
   StackOverlaps();
   for (Timer* timer : form_.Timers()) ApplyTimer(*timer);
   ApplyIcon();
@@ -100,6 +119,9 @@ void FormWindow::CreateNow() {
 
 void FormWindow::DestroyNow() {
   pending_.clear();
+  for (Control* control : waiting_)
+    if (control->View() == &waitingView_) control->AttachView(nullptr);
+  waiting_.clear();
   if (!Handle()) {
     parts_.clear();
     return;
@@ -121,6 +143,9 @@ void FormWindow::DestroyNow() {
 void FormWindow::OnDestroyed() {
   // The window went (by DestroyNow, or with its owner); the parts' windows went with it, the
   // tool tip (not owned by it) goes now.
+  for (Control* control : waiting_)
+    if (control->View() == &waitingView_) control->AttachView(nullptr);
+  waiting_.clear();
   for (auto& part : parts_) part->Destroy();
   parts_.clear();
   tools_.clear();
@@ -134,6 +159,10 @@ void FormWindow::OnDestroyed() {
 
 ControlPart* FormWindow::EnsurePart(Control& control) {
   if (ControlPart* existing = PartOf(control)) return existing;
+  if (Waiting(control)) {
+    CreateWaitingParts();
+    return PartOf(control);
+  }
   HWND parent = ParentFor(control);
   if (!parent) return nullptr;
   std::shared_ptr<ControlPart> part = MakePart(*this, control);
@@ -159,6 +188,61 @@ void FormWindow::CreatePendingParts() {
   std::vector<Control*> pending;
   pending.swap(pending_);
   for (Control* control : pending) EnsurePart(*control);
+}
+
+bool FormWindow::Waiting(const Control& control) const {
+  return std::find(waiting_.begin(), waiting_.end(), &control) != waiting_.end();
+}
+
+void FormWindow::CreateWaitingParts() {
+  if (waiting_.empty()) return;
+  std::vector<Control*> waiting;
+  waiting.swap(waiting_);
+  for (Control* control : waiting)
+    if (control->View() == &waitingView_) control->AttachView(nullptr);
+  if (!Handle()) return;
+  ::KillTimer(Handle(), kWaitingPartsTimer);
+  const std::set<const ControlPart*> before = [this] {
+    std::set<const ControlPart*> parts;
+    for (auto& part : parts_) parts.insert(part.get());
+    return parts;
+  }();
+  for (Control* control : waiting) EnsurePart(*control);
+
+  // Back in declaration order, each new window right below the sibling declared before it: the
+  // stacking and the Tab order are those of a window whose controls were all made at once.
+  std::unordered_map<const Control*, size_t> order;
+  for (size_t i = 0; i < form_.Controls().size(); ++i) order[form_.Controls()[i]] = i;
+  auto rank = [&](const std::shared_ptr<ControlPart>& part) {
+    auto found = order.find(&part->Model());
+    return found == order.end() ? order.size() : found->second;
+  };
+  std::stable_sort(parts_.begin(), parts_.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+  for (size_t i = 0; i < parts_.size(); ++i) {
+    if (before.count(parts_[i].get())) continue;
+    HWND parent = ::GetParent(parts_[i]->Handle());
+    HWND after = HWND_TOP;
+    for (size_t j = i; j-- > 0;) {
+      if (::GetParent(parts_[j]->Handle()) != parent) continue;
+      after = parts_[j]->Handle();
+      break;
+    }
+    ::SetWindowPos(parts_[i]->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  StackOverlaps();
+}
+
+void FormWindow::WaitingView::Changed(Control& control, Property what) {
+  // Shown while the window is: its window is needed now. Before the window shows, ApplyVisibility
+  // looks again.
+  if ((what == Property::Visible || what == Property::Container) && ShownWithContainers(control) &&
+      window_.Handle() && ::IsWindowVisible(window_.Handle()))
+    window_.CreateWaitingParts();
+}
+
+void FormWindow::WaitingView::FocusRequested(Control& control) {
+  window_.CreateWaitingParts();
+  if (ControlPart* part = window_.PartOf(control)) part->FocusRequested(control);
 }
 
 namespace {
@@ -200,6 +284,9 @@ ControlPart* FormWindow::PartOf(HWND hwnd) const {
 }
 
 HWND FormWindow::HandleOf(const Control& control) const {
+  // Asked for by a caller that is about to use it: a waiting window is made (the model stays
+  // as it is; only its picture on the screen comes sooner).
+  if (Waiting(control)) const_cast<FormWindow*>(this)->CreateWaitingParts();
   ControlPart* part = PartOf(control);
   return part ? part->Handle() : nullptr;
 }
@@ -258,6 +345,9 @@ void FormWindow::ApplyVisibility() {
   if (!form_.Visible()) {
     ::ShowWindow(Handle(), SW_HIDE);
   } else {
+    if (std::any_of(waiting_.begin(), waiting_.end(), [](const Control* c) { return ShownWithContainers(*c); }))
+      CreateWaitingParts();
+    if (!waiting_.empty()) ::SetTimer(Handle(), kWaitingPartsTimer, USER_TIMER_MINIMUM, nullptr);
     // A window shown while one of ours is pinned on top leaves it the activation: the pinned
     // window asks something (the group confirmation) and keeps the keyboard. It also stays on
     // top under Wine, whose X11 driver raises the window that gets the focus over pinned ones.
@@ -406,6 +496,7 @@ void FormWindow::ControlAdded(Control& control) {
 
 void FormWindow::ControlRemoved(Control& control) {
   pending_.erase(std::remove(pending_.begin(), pending_.end(), &control), pending_.end());
+  waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), &control), waiting_.end());
   auto found = std::find_if(parts_.begin(), parts_.end(), [&](const auto& p) { return &p->Model() == &control; });
   if (found == parts_.end()) return;
   std::shared_ptr<ControlPart> part = *found;
@@ -559,6 +650,10 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_TIMER: {
+      if (wParam == kWaitingPartsTimer) {
+        CreateWaitingParts();
+        return 0;
+      }
       for (Timer* timer : form_.Timers()) {
         if (reinterpret_cast<UINT_PTR>(timer) == wParam) {
           timer->RaiseTick();
@@ -580,7 +675,8 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
       // Back to the control that had the focus, or the first one Tab reaches.
       Control* focused = form_.Focused();
-      HWND target = focused ? HandleOf(*focused) : nullptr;
+      ControlPart* focusedPart = focused ? PartOf(*focused) : nullptr;
+      HWND target = focusedPart ? focusedPart->Handle() : nullptr;
       if (!target || !::IsWindowVisible(target) || !::IsWindowEnabled(target))
         target = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
       if (target && target != Handle()) ::SetFocus(target);

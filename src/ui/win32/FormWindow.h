@@ -10,6 +10,10 @@
 //    arrive at the form or at a frame's window; both hand them to RouteChildMessage, which finds
 //    the part by its HWND. Parts raise the model's events (Raise*) and must not touch themselves
 //    afterwards: a handler may unload the form.
+//  - Controls that are hidden, or in a hidden frame, when the window is created wait for their
+//    windows: they are made, all at once and stacked as if made with the rest, when one of them is
+//    shown or focused, when HandleOf asks for one, or just after the window's first paint. A start
+//    does not wait for the side panels and their fields.
 //  - Geometry is twips in the model and pixels at the window's DPI here (Dpi.h); a DPI change
 //    re-lays out every control and recreates the fonts. A window that would be larger than the
 //    work area of its monitor is laid out at the largest DPI at which it fits (LayoutDpi).
@@ -26,6 +30,7 @@
 #include <vector>
 
 #include "platform/win32/UniqueHandle.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/win32/GdiCache.h"
@@ -50,7 +55,7 @@ class FormWindow : public Window, public FormView, public TimerView {
   // The part that shows a control, by model or by any of its windows (nullptr when none).
   ControlPart* PartOf(const Control& control) const;
   ControlPart* PartOf(HWND hwnd) const;
-  // The window of a control (nullptr while the form is not loaded).
+  // The window of a control (nullptr while the form is not loaded); made now if it was waiting.
   HWND HandleOf(const Control& control) const;
 
   // Shared by the parts.
@@ -92,6 +97,8 @@ class FormWindow : public Window, public FormView, public TimerView {
   void DestroyNow();
   ControlPart* EnsurePart(Control& control);
   void CreatePendingParts();
+  void CreateWaitingParts();
+  bool Waiting(const Control& control) const;
   void StackOverlaps();
   RECT WorkArea() const;
   int LayoutDpi(int monitorDpi) const;
@@ -112,6 +119,17 @@ class FormWindow : public Window, public FormView, public TimerView {
   GdiCache gdi_;
   std::vector<std::shared_ptr<ControlPart>> parts_;
   std::vector<Control*> pending_;  // added at run time, created on the next message
+  // The view of the controls whose windows wait: it only watches for the moment they are needed.
+  class WaitingView : public ControlView {
+   public:
+    explicit WaitingView(FormWindow& window) : window_(window) {}
+    void Changed(Control& control, Property what) override;
+    void FocusRequested(Control& control) override;
+
+   private:
+    FormWindow& window_;
+  } waitingView_{*this};
+  std::vector<Control*> waiting_;
   platform::win32::UniqueWindow toolTip_;
   std::set<HWND> tools_;
   platform::win32::UniqueIcon bigIcon_, smallIcon_;
