@@ -79,8 +79,9 @@ EntryIcon IconStore::LoadProgrIcon(int n, const ProgramEntry& entry, const std::
   // every folder on the way), and a saved bitmap at its own size needs no program.
   const auto program = [&] { return platform::GetShortPath(fs_, entry.Dir + entry.Program); };
 
-  // The entry's own bitmap, unless the caller names another source.
-  if (sourcePath.empty() && fs_.FileExists(IconPath(n))) {
+  // The entry's own bitmap, unless the caller names another source (a read is the one look at
+  // the file: a list of 101 entries loads 101 of them at every start).
+  if (sourcePath.empty()) {
     if (auto saved = ReadBitmap(IconPath(n))) {
       result.savedEntry = n;
       result.file = Share(FitBitmap(*saved, kFileSize));
