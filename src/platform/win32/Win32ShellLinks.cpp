@@ -102,16 +102,18 @@ class ShellObjectLink : public ShellLink {
 
 }  // namespace
 
-Win32ShellLinks::Win32ShellLinks(ShellLinks* fallback, ReadOrder order) : fallback_(fallback), order_(order) {
-  HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  comInitialized_ = SUCCEEDED(hr);  // S_FALSE too: every successful call is balanced
-}
+Win32ShellLinks::Win32ShellLinks(ShellLinks* fallback, ReadOrder order) : fallback_(fallback), order_(order) {}
 
 Win32ShellLinks::~Win32ShellLinks() {
   if (comInitialized_) ::CoUninitialize();
 }
 
 std::unique_ptr<ShellLink> Win32ShellLinks::CreateLink() {
+  // COM on this thread from the first shortcut on (not at start: it loads the COM runtime).
+  if (!comTried_) {
+    comTried_ = true;
+    comInitialized_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));  // S_FALSE too: balanced
+  }
   ComPtr<IShellLinkA> link;
   ComPtr<IPersistFile> file;
   if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

@@ -4,8 +4,8 @@
 namespace sequora::platform::win32 {
 
 // ShellLinks on the shell's link object (IShellLinkA + IPersistFile). COM is initialised for the
-// calling thread while this object lives (apartment-threaded; a thread already in COM keeps its
-// mode). Where the shell object cannot be made, or cannot load a file, `fallback` (the portable
+// calling thread from the first CreateLink until this object goes (apartment-threaded; a thread
+// already in COM keeps its mode); every call comes from that one thread. Where the shell object cannot be made, or cannot load a file, `fallback` (the portable
 // reader and writer) takes over, so shortcuts keep working.
 //
 // With ReadOrder::FallbackFirst a file is read by the fallback first, and by the shell object only
@@ -25,6 +25,7 @@ class Win32ShellLinks : public ShellLinks {
  private:
   ShellLinks* fallback_;
   ReadOrder order_;
+  bool comTried_ = false;
   bool comInitialized_ = false;
 };
 
