@@ -16,7 +16,6 @@ struct BusyMachine {
 
   // `mainSettings`: lines of [MainSettings]; `fullEntries` adds parameters, delays and groups.
   BusyMachine(const std::string& mainSettings, bool fullEntries) {
-    fakes.environment.appPath = "C:\\Sequora";
     fakes.fileSystem.MakeDirs("C:\\Sequora");
     std::string ini = "[MainSettings]\r\n" + mainSettings + "[ProgramList]\r\n";
     for (int n = 1; n <= 101; ++n) {

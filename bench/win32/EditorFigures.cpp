@@ -25,8 +25,6 @@ int main() {
   sequora::test::StartUi();
   controls::win32::RegisterListBoxExtendedPart();
   platform::FakePlatform fakes;
-  fakes.environment.appPath = "C:\\Sequora";
-  fakes.environment.exeName = "Sequora";
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini",
                            "[MainSettings]\r\nInitialStartupTime=600\r\nSystemTray=0\r\n[ProgramList]\r\n");

@@ -45,8 +45,6 @@ int main() {
   sequora::test::StartUi();
   controls::win32::RegisterListBoxExtendedPart();
   platform::FakePlatform fakes;
-  fakes.environment.appPath = "C:\\Sequora";
-  fakes.environment.exeName = "Sequora";
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini", Settings());
   // Every program has its icon file, so the rows draw 80 bitmaps.

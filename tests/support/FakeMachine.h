@@ -19,11 +19,7 @@ class FakeMachine : public ::testing::Test {
  protected:
   platform::FakePlatform fakes;
 
-  FakeMachine() {
-    fakes.environment.appPath = "C:\\Sequora";
-    fakes.environment.exeName = "Sequora";
-    fakes.fileSystem.MakeDirs("C:\\Sequora");
-  }
+  FakeMachine() { fakes.fileSystem.MakeDirs("C:\\Sequora"); }  // the fake environment's AppPath
 
   void PutIni(const std::string& text) { fakes.fileSystem.PutFile(kIni, text); }
   // A settings file with the given MainSettings lines and ProgramList lines (CR LF added).

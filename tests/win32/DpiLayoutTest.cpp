@@ -105,8 +105,6 @@ class DpiLayout : public ::testing::Test {
   void SetUp() override {
     test::StartUi();
     controls::win32::RegisterListBoxExtendedPart();
-    fakes.environment.appPath = "C:\\Sequora";
-    fakes.environment.exeName = "Sequora";
     fakes.fileSystem.MakeDirs("C:\\Sequora");
     fakes.fileSystem.PutFile("C:\\Sequora\\Sequora.ini",
                              "[MainSettings]\r\nInitialStartupTime=600\r\n[ProgramList]\r\nProgram1=notepad.exe\r\n"

@@ -22,8 +22,6 @@ TEST(ListHandles, RebuildsOf101EntriesKeepTheWindowHandles) {
   sequora::test::StartUi();
   controls::win32::RegisterListBoxExtendedPart();
   platform::FakePlatform fakes;
-  fakes.environment.appPath = "C:\\Sequora";
-  fakes.environment.exeName = "Sequora";
   fakes.fileSystem.MakeDirs("C:\\Sequora");
   std::string ini = "[MainSettings]\r\nInitialStartupTime=600\r\n[ProgramList]\r\n";
   for (int n = 1; n <= 80; ++n)

@@ -44,17 +44,11 @@ void AlwaysOnTopPart::Paint(HDC dc, const RECT& client) {
 LRESULT AlwaysOnTopPart::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_MOUSEMOVE:
-      if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = Handle();
-        trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
-      }
+      TrackMouseLeave();
       button_.MouseMoveOverImage();
       return 0;
     case WM_MOUSELEAVE:
-      trackingLeave_ = false;
+      MouseLeft();
       button_.MouseMoveOverFreeArea();
       return 0;
     case WM_LBUTTONDOWN:

@@ -32,7 +32,6 @@ class AlwaysOnTopPart : public ui::win32::UserControlPart, public ui::win32::Sur
 
   AlwaysOnTop& button_;
   ui::win32::FormWindow& formWindow_;
-  bool trackingLeave_ = false;
   bool pressed_ = false;
 };
 

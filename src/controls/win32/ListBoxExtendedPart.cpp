@@ -190,13 +190,7 @@ void ListBoxExtendedPart::OnButtonUp(POINT point) {
 
 void ListBoxExtendedPart::OnMouseMove(POINT point) {
   const std::optional<ElementAt> hit = HitTest(list_, point, Dpi());
-  if (!trackingLeave_) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = Handle();
-    trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
-  }
+  TrackMouseLeave();
   if (hit == hot_) return;
   hot_ = hit;
   if (toolTip_) ::SendMessageA(toolTip_.Get(), TTM_POP, 0, 0);  // the next tip is for the new element
@@ -288,7 +282,7 @@ LRESULT ListBoxExtendedPart::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
       OnMouseMove(point);
       return 0;
     case WM_MOUSELEAVE:
-      trackingLeave_ = false;
+      MouseLeft();
       if (hot_ && !pressed_) {
         hot_.reset();
         Invalidate();

@@ -63,7 +63,6 @@ class ListBoxExtendedPart : public ui::win32::UserControlPart, public ui::win32:
   platform::win32::UniqueWindow toolTip_;
   std::optional<ElementAt> hot_;
   std::optional<ElementAt> pressed_;
-  bool trackingLeave_ = false;
   bool paintPending_ = false;
   std::string windowText_;  // the selected row's text, as last given to the window
   bool scrollPending_ = false;  // the model's scroll range or value changed since the last paint

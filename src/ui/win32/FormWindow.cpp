@@ -202,12 +202,10 @@ void FormWindow::CreateWaitingParts() {
     if (control->View() == &waitingView_) control->AttachView(nullptr);
   if (!Handle()) return;
   ::KillTimer(Handle(), kWaitingPartsTimer);
-  const std::set<const ControlPart*> before = [this] {
-    std::set<const ControlPart*> parts;
-    for (auto& part : parts_) parts.insert(part.get());
-    return parts;
-  }();
+  const size_t made = parts_.size();
   for (Control* control : waiting) EnsurePart(*control);
+  std::set<const ControlPart*> fresh;
+  for (size_t i = made; i < parts_.size(); ++i) fresh.insert(parts_[i].get());
 
   // Back in declaration order, each new window right below the sibling declared before it: the
   // stacking and the Tab order are those of a window whose controls were all made at once.
@@ -219,7 +217,7 @@ void FormWindow::CreateWaitingParts() {
   };
   std::stable_sort(parts_.begin(), parts_.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
   for (size_t i = 0; i < parts_.size(); ++i) {
-    if (before.count(parts_[i].get())) continue;
+    if (!fresh.count(parts_[i].get())) continue;
     HWND parent = ::GetParent(parts_[i]->Handle());
     HWND after = HWND_TOP;
     for (size_t j = i; j-- > 0;) {

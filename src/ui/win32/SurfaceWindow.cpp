@@ -15,6 +15,15 @@ HWND SurfaceWindow::Create(const char* className, HWND parent, const RECT& rect,
   return Handle();
 }
 
+void SurfaceWindow::TrackMouseLeave() {
+  if (trackingLeave_) return;
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof(track);
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = Handle();
+  trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
+}
+
 void SurfaceWindow::Paint(HDC dc, const RECT& client) {
   if (painter_) painter_(dc, client);
 }

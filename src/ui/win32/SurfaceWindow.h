@@ -22,11 +22,16 @@ class SurfaceWindow : public Window {
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // For a look that follows the mouse: call on every WM_MOUSEMOVE (WM_MOUSELEAVE is asked for
+  // once while the mouse stays over the window) and MouseLeft on WM_MOUSELEAVE.
+  void TrackMouseLeave();
+  void MouseLeft() { trackingLeave_ = false; }
 
  private:
   void Paint(HDC dc, const RECT& client);
   FormWindow& form_;
   Painter painter_;
+  bool trackingLeave_ = false;
 };
 
 }  // namespace sequora::ui::win32
